@@ -1,0 +1,175 @@
+#include "conversion/run.h"
+
+#include <memory>
+#include <vector>
+
+#include "conversion/block_reader.h"
+#include "conversion/file_io.h"
+#include "conversion/header.h"
+#include "conversion/input_lines.h"
+#include "conversion/normalise.h"
+#include "conversion/text.h"
+
+namespace torvel {
+namespace {
+
+// Lower-cases the ASCII letters only; paths are otherwise compared as typed.
+std::string LowerCase(const std::string& text) {
+  std::string s = text;
+  for (char& c : s) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  }
+  return s;
+}
+
+// The checks before anything is opened. Returns false when the run must stop.
+bool Validate(const RunSettings& in, TRunHost& host) {
+  auto abort = [&](const char* message) {
+    host.ShowWarning(message);
+    host.SetStatus("Conversion Aborted");
+    return false;
+  };
+  if (in.inputFile.empty() || in.outputFile.empty())
+    return abort("Need two file names\n\nConversion Aborted.");
+  if (LowerCase(in.inputFile) == LowerCase(in.outputFile))
+    return abort("Both file names the same\n\nConversion Aborted.");
+  if (in.maxSegment.empty())
+    return abort(
+        "Please enter a maximum value for\nthe segment length of an arc\n\nConversion Aborted.");
+  if (in.maxAngle.empty())
+    return abort(
+        "Please enter a maximum value for\nthe angle subtended by a segment around an "
+        "arc\n\nConversion Aborted.");
+  const double surface = ParseNumber(in.surfaceZ, 7.5);
+  const double axis = ParseNumber(in.axisZ, 0.0);
+  if (surface == axis)
+    return abort(
+        "The nominal work Z is the same height as the axis,\nso the nominal work perimiter is "
+        "zero.");
+  if (surface < axis)
+    host.ShowWarning(
+        "The nominal work Z is below the axis, so the work is hollowed out and will\nbe "
+        "mirrored about the axis. This may be a problem.");
+  const bool inputExists = FileExists(in.inputFile);
+  if (!inputExists) return abort("The input file does not exist.\n\nPlease check");
+  if (FileExists(in.outputFile))
+    return abort(
+        "An existing converted file will get overwritten.\n\nPlease delete file or change "
+        "converted file name");
+  return true;
+}
+
+void SetStatus(TRunHost& host, const std::string& text, TRepaint repaint) {
+  host.SetStatus(text);
+  host.Repaint(repaint);
+}
+
+// Enables the controls again however the run ends.
+class TControlsGuard {
+ public:
+  explicit TControlsGuard(TRunHost& host) : host_(host) {
+    host_.SetControlsEnabled(false);
+    host_.Repaint(TRepaint::rpWindow);
+  }
+  ~TControlsGuard() {
+    host_.SetControlsEnabled(true);
+    host_.Repaint(TRepaint::rpWindow);
+  }
+  TControlsGuard(const TControlsGuard&) = delete;
+  TControlsGuard& operator=(const TControlsGuard&) = delete;
+
+ private:
+  TRunHost& host_;
+};
+
+}  // namespace
+
+std::string TConversion::Text() const {
+  std::string text;
+  for (const std::string& h : header) {
+    text += h;
+    text += "\r\n";
+  }
+  text += body;
+  return text;
+}
+
+void ConvertInput(InputLines& input, const RunSettings& settings, TConversion& out,
+                  const std::function<void(std::size_t, std::size_t)>& progress) {
+  out.state = InitialiseState(settings);
+  out.errors.Clear();
+  out.header = HeaderLines(out.state);
+  out.body.clear();
+  TBlock block(out.state, out.errors, input);
+  std::string line;
+  bool inserted = false;
+  for (std::size_t lineIndex = 0; input.Next(line, inserted); ++lineIndex) {
+    if (progress) progress(lineIndex, input.Count());
+    block.segmentLine = inserted;
+    ReadBlock(block, line);
+    if (!block.outputLine.empty()) {
+      out.body += block.outputLine;
+      out.body += "\r\n";
+    }
+  }
+  InsertRunningTime(out.header, out.state.runningTime);
+}
+
+TConversion ConvertText(std::string_view program, const RunSettings& settings) {
+  InputLines input(SplitLines(program));
+  NormaliseLines(input.Loaded());
+  TConversion out;
+  ConvertInput(input, settings, out, nullptr);
+  return out;
+}
+
+TRunResult WrapRun(const RunSettings& settings, TRunHost& host) {
+  if (!Validate(settings, host)) return TRunResult::rrAborted;
+
+  TControlsGuard guard(host);
+
+  SetStatus(host, "Opening File", TRepaint::rpWindow);
+  InputLines input(LoadLines(settings.inputFile));
+
+  SetStatus(host, "Checking the file", TRepaint::rpWindow);
+  NormaliseLines(input.Loaded());
+
+  SetStatus(host, "Running through the file", TRepaint::rpWindow);
+  TConversion out;
+  ConvertInput(input, settings, out, [&](std::size_t lineIndex, std::size_t count) {
+    if (lineIndex % 1000 != 0) return;
+    host.SetStatus("Line " + FormatInteger(static_cast<std::int64_t>(lineIndex)) + " of " +
+                   FormatInteger(static_cast<std::int64_t>(count)));
+    host.Repaint(lineIndex % 10000 == 0 ? TRepaint::rpWindow : TRepaint::rpStatusLabel);
+  });
+  ConversionState& state = out.state;
+  ErrorList& errors = out.errors;
+
+  SetStatus(host, "Saving File", TRepaint::rpWindow);
+  SaveNoClobber(settings.outputFile, [&](const TWriteChunk& write) {
+    std::string head;
+    for (const std::string& h : out.header) {
+      head += h;
+      head += "\r\n";
+    }
+    write(head);
+    write(out.body);
+  });
+
+  SetStatus(host, "Clearing Memory", TRepaint::rpWindow);
+  std::string().swap(out.body);
+
+  TRunResult result = TRunResult::rrFinished;
+  if (!state.unknownCodesFound) {
+    host.SetStatus("Finished");
+  } else {
+    host.SetStatus("Unknown Codes encountered, please check file");
+    host.ShowErrorReport(BuildErrorReport(errors));
+    errors.Clear();
+    result = TRunResult::rrUnknownCodes;
+  }
+  host.Repaint(TRepaint::rpWindow);
+  return result;
+}
+
+}  // namespace torvel
