@@ -23,3 +23,7 @@ test: build
 
 clean:
 	@rm -rf $(BUILD)
+
+.PHONY: bench
+bench: build
+	@bash bench/run-bench.sh $(BUILD)
