@@ -1,0 +1,170 @@
+// Replacing an arc by straight segments: in XY as G1 lines read next by the
+// straight-move handler, in XZ and YZ by following the position and time.
+#include <cmath>
+#include <memory>
+
+#include "codes/arc.h"
+#include "codes/handlers.h"
+
+namespace torvel {
+namespace {
+
+// Segments by one limit: the quantity over the limit, rounded up. A limit
+// of 0 gives no count; a negative limit gives a count below 1.
+double CountFor(double quantity, double limit) {
+  if (limit == 0.0) return 0.0;
+  return std::ceil(std::fabs(quantity) / limit);
+}
+
+struct TSteps {
+  int count = 0;
+  double angle = 0;   // radians, negative for G2
+  double linear = 0;  // mm along the plane's linear axis
+  double a = 0, b = 0, c = 0;
+};
+
+// The end of segment k, by repeated addition of the angle step.
+struct TSegmentEnd {
+  double u = 0, v = 0, l = 0, a = 0, b = 0, c = 0;
+};
+
+class TSegmentWalker {
+ public:
+  TSegmentWalker(const TArcBlock& arc, const TPlaneAxes& p, const TSteps& st)
+      : arc_(arc), p_(p), st_(st), angle_(arc.startAngle) {}
+
+  bool Done() const { return k_ >= st_.count; }
+  // Advances to the next segment end.
+  const TSegmentEnd& Next() {
+    ++k_;
+    angle_ += st_.angle;
+    end_.u = p_.cu + arc_.radius * std::cos(angle_);
+    end_.v = p_.cv + arc_.radius * std::sin(angle_);
+    end_.l = p_.sl + k_ * st_.linear;
+    end_.a = arc_.startA + k_ * st_.a;
+    end_.b = arc_.startB + k_ * st_.b;
+    end_.c = arc_.startC + k_ * st_.c;
+    return end_;
+  }
+  double Angle() const { return angle_; }
+
+ private:
+  const TArcBlock arc_;
+  const TPlaneAxes p_;
+  const TSteps st_;
+  double angle_;
+  int k_ = 0;
+  TSegmentEnd end_;
+};
+
+// Builds the G1 lines of an XY arc as they are read, in millimetres and
+// 4 decimals, absolute or as increments.
+class TSegmentLines : public TLineSource {
+ public:
+  TSegmentLines(const TArcBlock& arc, const TPlaneAxes& p, const TSteps& st, bool incremental)
+      : walker_(arc, p, st), arc_(arc), p_(p), st_(st), incremental_(incremental) {}
+
+  bool Next(std::string& line) override {
+    if (walker_.Done()) return false;
+    const TSegmentEnd& e = walker_.Next();
+    double x = e.u, y = e.v, z = e.l, a = e.a, b = e.b, c = e.c;
+    if (incremental_) {
+      const double previous = walker_.Angle() - st_.angle;
+      x = e.u - (p_.cu + arc_.radius * std::cos(previous));
+      y = e.v - (p_.cv + arc_.radius * std::sin(previous));
+      z = st_.linear;
+      a = st_.a;
+      b = st_.b;
+      c = st_.c;
+    }
+    line.assign("G1 X");
+    AppendFixed(line, x, 4);
+    line += " Y";
+    AppendFixed(line, y, 4);
+    Optional(line, " Z", st_.linear, z);
+    Optional(line, " A", st_.a, a);
+    Optional(line, " B", st_.b, b);
+    Optional(line, " C", st_.c, c);
+    if (arc_.machineCoordinates) line += " G53";
+    return true;
+  }
+
+ private:
+  static void Optional(std::string& line, const char* word, double step, double value) {
+    if (step == 0.0) return;
+    line += word;
+    AppendFixed(line, value, 4);
+  }
+
+  TSegmentWalker walker_;
+  const TArcBlock arc_;
+  const TPlaneAxes p_;
+  const TSteps st_;
+  const bool incremental_;
+};
+
+}  // namespace
+
+void ReportZeroArc(TBlock& b) {
+  b.state.unknownCodesFound = true;
+  b.outputLine += "\n(G";
+  AppendGeneral(b.outputLine, b.wordValue);
+  b.outputLine += " Gives zero arc size)\n";
+  b.errors.Append(etZeroArc);
+}
+
+void SegmentArc(TBlock& b, const TArcBlock& arc) {
+  ConversionState& s = b.state;
+  TPlaneAxes p{};
+  PlaneAxes(arc, s.workingPlane, p);
+
+  const double count =
+      std::fmax(CountFor(arc.arcLength, s.maxSegmentLength), CountFor(arc.sweep, s.maxArcAngle));
+  // NaN fails both tests; a count beyond the bound is no arc we can follow.
+  if (!(count >= 1.0) || !(count <= kMaxArcSegments)) {
+    ReportZeroArc(b);
+    return;
+  }
+  TSteps st;
+  st.count = static_cast<int>(count);
+  st.angle = (arc.endAngle - arc.startAngle) / st.count;
+  st.linear = (p.el - p.sl) / st.count;
+  st.a = (arc.endA - arc.startA) / st.count;
+  st.b = (arc.endB - arc.startB) / st.count;
+  st.c = (arc.endC - arc.startC) / st.count;
+
+  if (s.workingPlane == 0) {
+    if (arc.feedGiven) {
+      // The feed stands on the arc line's own output line, ended there.
+      b.outputLine += " F";
+      AppendGeneral(b.outputLine, arc.arcFeed);
+      b.outputLine += " \n";
+    }
+    b.input.InsertAfterCurrent(
+        std::make_unique<TSegmentLines>(arc, p, st, s.incrementalDistance),
+        static_cast<std::size_t>(st.count));
+    s.firstMove = false;
+    return;
+  }
+
+  // XZ and YZ: nothing is written; the position and the time follow the arc.
+  TSegmentWalker walker(arc, p, st);
+  TSegmentEnd end;
+  while (!walker.Done()) end = walker.Next();
+  double x, y, z;
+  if (s.workingPlane == 1) {
+    x = end.u; z = end.v; y = end.l;
+  } else {
+    y = end.u; z = end.v; x = end.l;
+  }
+  s.currentX = x;
+  s.currentY = y;
+  s.currentZ = z + s.outputAxisZ - s.inputAxisZ;  // back to the output frame
+  s.currentA = end.a;
+  s.currentB = end.b;
+  s.currentC = end.c;
+  s.firstMove = false;
+  if (arc.arcFeed != 0.0) s.runningTime += arc.arcLength * 60.0 / arc.arcFeed;
+}
+
+}  // namespace torvel

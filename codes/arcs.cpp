@@ -1,7 +1,0 @@
-#include "codes/handlers.h"
-
-namespace torvel {
-
-void HandleArc(TBlock& b) { HandleUnknownG(b); }
-
-}  // namespace torvel
