@@ -88,6 +88,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       ->option_text("A|B|C")
       ->check(CLI::IsMember({"A", "B", "C"}, CLI::ignore_case))
       ->capture_default_str();
+  app.add_option("--arc-centres", arcCentres,
+                 "I, J, K as absolute coordinates, or relative to the arc start (as after G91.1)")
+      ->option_text("absolute|incremental")
+      ->check(CLI::IsMember({"absolute", "incremental"}, CLI::ignore_case))
+      ->capture_default_str();
   app.add_flag("-q,--quiet", quiet, "no progress display");
 
   try {
@@ -110,9 +115,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       return kExitRefused;
     }
   }
-  s.wrappedAxisIndex = (wrap == "X" || wrap == "x") ? 0 : 1;
-  const char r = static_cast<char>(rotary.empty() ? 'A' : UpperChar(rotary[0]));
-  s.rotaryAxisIndex = r - 'A';
+  s.wrappedAxisIndex = wrap == "X" ? 0 : 1;
+  s.rotaryAxisIndex = rotary[0] - 'A';
+  s.incrementalArcCentres = arcCentres == "incremental";  // CLI11 gives the listed spelling
 
   TCliHost host(err, errIsTerminal && !quiet);
   try {

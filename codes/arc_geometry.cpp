@@ -10,15 +10,23 @@ namespace {
 bool IsArcLetter(char c) {
   switch (c) {
     case 'A': case 'B': case 'C': case 'X': case 'Y': case 'Z':
-    case 'F': case 'I': case 'J': case 'K':
+    case 'F': case 'I': case 'J': case 'K': case 'R':
       return true;
     default:
       return false;
   }
 }
 
+// What the words said beyond the arc block itself.
+struct TArcWords {
+  bool centreGiven = false;  // an I, J or K word
+  bool radiusGiven = false;  // an R word
+  double radius = 0;         // mm, signed: negative asks for the longer arc
+};
+
 // Takes the arc's words from the front of the rest of the line.
-void TakeArcWords(TBlock& b, TArcBlock& arc) {
+TArcWords TakeArcWords(TBlock& b, TArcBlock& arc) {
+  TArcWords words;
   const ConversionState& s = b.state;
   const double unit = s.unitsAreInches ? 25.4 : 1.0;  // arc lines are never segment lines
   const bool inc = s.incrementalDistance;
@@ -34,9 +42,22 @@ void TakeArcWords(TBlock& b, TArcBlock& arc) {
       case 'A': arc.endA = inc ? arc.startA + w : w; break;
       case 'B': arc.endB = inc ? arc.startB + w : w; break;
       case 'C': arc.endC = inc ? arc.startC + w : w; break;
-      case 'I': arc.centreX = incCentre ? arc.centreX + w : w; break;
-      case 'J': arc.centreY = incCentre ? arc.centreY + w : w; break;
-      case 'K': arc.centreZ = incCentre ? arc.centreZ + w : w; break;
+      case 'I':
+        arc.centreX = incCentre ? arc.centreX + w : w;
+        words.centreGiven = true;
+        break;
+      case 'J':
+        arc.centreY = incCentre ? arc.centreY + w : w;
+        words.centreGiven = true;
+        break;
+      case 'K':
+        arc.centreZ = incCentre ? arc.centreZ + w : w;
+        words.centreGiven = true;
+        break;
+      case 'R':
+        words.radius = w;
+        words.radiusGiven = true;
+        break;
       case 'F':
         arc.arcFeed = w;
         arc.feedGiven = true;
@@ -46,6 +67,55 @@ void TakeArcWords(TBlock& b, TArcBlock& arc) {
     }
     b.TrimRest();
   }
+  return words;
+}
+
+// Stores an in-plane centre back into the arc's X, Y, Z.
+void SetPlaneCentre(TArcBlock& arc, int plane, double cu, double cv) {
+  switch (plane) {
+    case 0: arc.centreX = cu; arc.centreY = cv; break;
+    case 1: arc.centreX = cu; arc.centreZ = cv; break;
+    default: arc.centreY = cu; arc.centreZ = cv; break;
+  }
+}
+
+// The centre of an arc given by its radius: on the chord's perpendicular
+// bisector, to the left of the chord for a short counter-clockwise arc or a
+// long clockwise one. Returns false when no arc can be made (end on start,
+// or a radius of 0). `halfChordExcess` is how far the half chord exceeds |R|.
+bool CentreFromRadius(TArcBlock& arc, int plane, double r, double& halfChordExcess) {
+  TPlaneAxes p{};
+  PlaneAxes(arc, plane, p);
+  const double du = p.eu - p.su, dv = p.ev - p.sv;
+  const double d = std::sqrt(du * du + dv * dv);
+  if (d == 0 || r == 0 || !std::isfinite(d)) return false;
+  const double h2 = r * r - (d / 2) * (d / 2);
+  const double h = h2 > 0 ? std::sqrt(h2) : 0;
+  const double midU = (p.su + p.eu) / 2, midV = (p.sv + p.ev) / 2;
+  const double leftU = -dv / d, leftV = du / d;
+  const bool toLeft = arc.counterClockwise == (r > 0);
+  if (toLeft) {
+    SetPlaneCentre(arc, plane, midU + h * leftU, midV + h * leftV);
+  } else {
+    SetPlaneCentre(arc, plane, midU - h * leftU, midV - h * leftV);
+  }
+  halfChordExcess = d / 2 - std::fabs(r);
+  return true;
+}
+
+// An end point that misses the circle through the start by more than
+// 0.01 mm and 0.1 % of the radius: most often I and J meant relative to the
+// start without G91.1.
+bool EndOffCircle(const TArcBlock& arc, const TPlaneAxes& p) {
+  const double eu = p.eu - p.cu, ev = p.ev - p.cv;
+  const double miss = std::fabs(std::sqrt(eu * eu + ev * ev) - arc.radius);
+  return miss > 0.01 && miss > 0.001 * arc.radius;
+}
+
+void ReportOffCircle(TBlock& b) {
+  AppendGComment(b, " end point off its circle");
+  b.errors.Append(etArcGeometry);
+  b.state.unknownCodesFound = true;
 }
 
 // Moves the end angle by whole turns onto the arc's side of the start. In
@@ -108,7 +178,7 @@ void HandleArc(TBlock& b) {
   arc.centreZ = arc.startZ;
   arc.arcFeed = s.feedRate;
 
-  TakeArcWords(b, arc);
+  const TArcWords words = TakeArcWords(b, arc);
 
   TPlaneAxes p{};
   if (!PlaneAxes(arc, s.workingPlane, p)) {
@@ -116,9 +186,18 @@ void HandleArc(TBlock& b) {
     AppendGComment(b, "");
     b.errors.Append(etUnknownPlane);
   } else {
+    bool canFollow = true;
+    bool radiusTooSmall = false;
+    if (words.radiusGiven && !words.centreGiven) {
+      double halfChordExcess = 0;
+      canFollow = CentreFromRadius(arc, s.workingPlane, words.radius, halfChordExcess);
+      radiusTooSmall = halfChordExcess > 0.01;
+      PlaneAxes(arc, s.workingPlane, p);
+    }
     const double du = p.su - p.cu, dv = p.sv - p.cv;
     arc.radius = std::sqrt(du * du + dv * dv);
-    if (arc.radius > 0 && std::isfinite(arc.radius)) {
+    if (canFollow && arc.radius > 0 && std::isfinite(arc.radius)) {
+      if (radiusTooSmall || EndOffCircle(arc, p)) ReportOffCircle(b);
       arc.startAngle = PointAngle(p.su, p.sv, p.cu, p.cv);
       arc.endAngle = PointAngle(p.eu, p.ev, p.cu, p.cv);
       ApplyDirection(arc, s.workingPlane == 0);
