@@ -31,6 +31,7 @@ TArcWords TakeArcWords(TBlock& b, TArcBlock& arc) {
   const double unit = s.unitsAreInches ? 25.4 : 1.0;  // arc lines are never segment lines
   const bool inc = s.incrementalDistance;
   const bool incCentre = s.incrementalArcCentre;
+  b.TrimRest();  // "G3   X3.7021" keeps its words
   while (!b.RestEmpty()) {
     const char letter = b.FirstChar();
     if (!IsArcLetter(letter) && !b.RestStartsWith("G53")) break;

@@ -45,6 +45,9 @@ void HandleStraightMove(TBlock& b) {
     if (rotary) *rotary = inc ? v * u / k + rotaryBefore : v * u / k;
   };
 
+  // Blanks before the first word are skipped like those between words, so
+  // "G00  X-75." keeps its X.
+  b.TrimRest();
   while (!b.RestEmpty()) {
     const char letter = b.FirstChar();
     if (!IsMoveLetter(letter) && !b.RestStartsWith("G53")) break;
