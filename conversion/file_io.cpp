@@ -52,7 +52,9 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
-std::vector<std::string> LoadLines(const std::string& path) {
+std::vector<std::string> LoadLines(const std::string& path) { return SplitLines(LoadText(path)); }
+
+std::string LoadText(const std::string& path) {
   std::error_code ec;
   if (fs::is_directory(path, ec)) {
     throw TFileError("Cannot read \"" + path + "\": it is a folder, not a file");
@@ -72,7 +74,7 @@ std::vector<std::string> LoadLines(const std::string& path) {
       break;
     }
   }
-  return SplitLines(text);
+  return text;
 }
 
 bool FileExists(const std::string& path) {

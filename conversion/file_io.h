@@ -21,6 +21,8 @@ class TFileError : public std::runtime_error {
 std::vector<std::string> SplitLines(std::string_view text);
 
 std::vector<std::string> LoadLines(const std::string& path);
+// The whole file as it stands.
+std::string LoadText(const std::string& path);
 
 // Receives the bytes of the output, in order; throws TFileError on failure.
 using TWriteChunk = std::function<void(std::string_view)>;

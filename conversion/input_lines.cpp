@@ -1,6 +1,48 @@
 #include "conversion/input_lines.h"
 
+#include <cstring>
+
 namespace torvel {
+namespace {
+
+// The end of the line that starts at `from`: the first CR or LF, or the end.
+std::size_t LineEnd(const std::string& text, std::size_t from) {
+  const char* p = text.data() + from;
+  const char* end = text.data() + text.size();
+  while (p < end && *p != '\n' && *p != '\r') ++p;
+  return static_cast<std::size_t>(p - text.data());
+}
+
+// Past the line end at `at` (CR LF counts once).
+std::size_t SkipLineEnd(const std::string& text, std::size_t at) {
+  if (at >= text.size()) return at;
+  if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') return at + 2;
+  return at + 1;
+}
+
+}  // namespace
+
+InputLines::InputLines(std::string text) : text_(std::move(text)) {
+  const std::size_t nul = text_.find('\0');
+  if (nul != std::string::npos) text_.resize(nul);
+  for (std::size_t at = 0; at < text_.size(); at = SkipLineEnd(text_, LineEnd(text_, at)))
+    ++loadedCount_;
+}
+
+bool InputLines::NextLoaded(std::string& line) {
+  if (pos_ >= text_.size()) return false;
+  const std::size_t end = LineEnd(text_, pos_);
+  if (normalise_) {
+    raw_.assign(text_, pos_, end - pos_);
+    SeparateWords(raw_, line);
+    CarryMotion(line, carry_);
+  } else {
+    line.assign(text_, pos_, end - pos_);
+  }
+  pos_ = SkipLineEnd(text_, end);
+  if (pos_ >= text_.size()) std::string().swap(text_);  // read through: free it
+  return true;
+}
 
 bool InputLines::Next(std::string& line, bool& inserted) {
   while (!pending_.empty()) {
@@ -10,13 +52,8 @@ bool InputLines::Next(std::string& line, bool& inserted) {
     }
     pending_.pop_back();
   }
-  if (nextBase_ >= base_.size()) return false;
-  // A loaded line is read once: hand it over and free its memory.
-  line.swap(base_[nextBase_]);
-  std::string().swap(base_[nextBase_]);
-  ++nextBase_;
   inserted = false;
-  return true;
+  return NextLoaded(line);
 }
 
 void InputLines::InsertAfterCurrent(std::unique_ptr<TLineSource> source, std::size_t count) {

@@ -1,12 +1,16 @@
 // The lines of the input program in reading order, with room for the lines
-// an arc inserts right after its own line. Inserted lines are produced when
-// they are read, so an arc of a million segments costs no memory up front.
+// an arc inserts right after its own line. The program is held as the text
+// of the file; each line is cut out and normalised when it is read, and
+// inserted lines are produced when they are read, so memory stays at the
+// size of the file however many segments the arcs give.
 #pragma once
 
 #include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "conversion/normalise.h"
 
 namespace torvel {
 
@@ -21,10 +25,15 @@ class TLineSource {
 class InputLines {
  public:
   InputLines() = default;
-  explicit InputLines(std::vector<std::string> lines) : base_(std::move(lines)) {}
+  // The text of a whole file: lines end at CR, LF or CR LF; a line end at
+  // the very end adds no line; a NUL ends the text.
+  explicit InputLines(std::string text);
 
-  // Loaded lines plus every line inserted so far (read or not).
-  std::size_t Count() const { return base_.size() + inserted_; }
+  // Lines of the file are normalised as they are read; inserted lines never.
+  void NormaliseWhenRead() { normalise_ = true; }
+
+  // Lines of the file plus every line inserted so far (read or not).
+  std::size_t Count() const { return loadedCount_ + inserted_; }
 
   // The next line in reading order. `inserted` tells a line inserted by an
   // arc from a line of the program. False at the end.
@@ -34,12 +43,16 @@ class InputLines {
   // lines inserted earlier that are still unread.
   void InsertAfterCurrent(std::unique_ptr<TLineSource> source, std::size_t count);
 
-  std::vector<std::string>& Loaded() { return base_; }
-
  private:
-  std::vector<std::string> base_;
-  std::size_t nextBase_ = 0;
+  bool NextLoaded(std::string& line);
+
+  std::string text_;
+  std::size_t pos_ = 0;
+  std::size_t loadedCount_ = 0;
   std::size_t inserted_ = 0;
+  bool normalise_ = false;
+  std::string raw_;  // the line as it stands in the file, before normalisation
+  TMotionCarry carry_;
   std::vector<std::unique_ptr<TLineSource>> pending_;  // top is read first
 };
 

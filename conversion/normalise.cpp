@@ -17,16 +17,26 @@ bool IsMotionWord(std::string_view token) {
 
 }  // namespace
 
-std::string SeparateWords(std::string_view line) {
-  if (line.size() < 2) return std::string(line);
-  std::string out;
-  out.reserve(line.size() + 8);
+void SeparateWords(std::string_view line, std::string& out) {
+  if (line.size() < 2) {
+    out.assign(line);
+    return;
+  }
+  // At most one blank per character: write into room for twice the line.
+  out.resize(line.size() * 2);
+  char* w = out.data();
   for (std::size_t j = 0; j + 1 < line.size(); ++j) {
     const char c = line[j];
-    out += c;
-    if ((IsDigit(c) || c == '.') && IsLetter(line[j + 1])) out += ' ';
+    *w++ = c;
+    if ((IsDigit(c) || c == '.') && IsLetter(line[j + 1])) *w++ = ' ';
   }
-  out += line.back();
+  *w++ = line.back();
+  out.resize(static_cast<std::size_t>(w - out.data()));
+}
+
+std::string SeparateWords(std::string_view line) {
+  std::string out;
+  SeparateWords(line, out);
   return out;
 }
 
@@ -46,39 +56,84 @@ std::string MaskComments(std::string_view line) {
   return masked;
 }
 
-void CarryMotion(std::string& line, TMotionCarry& carry) {
-  const std::string upper = UpperCase(line);
-  const std::string masked = MaskComments(upper);
-  if (masked.find('G') != std::string::npos) {
-    // The last motion word outside comments becomes the carried motion.
-    std::string_view rest = masked;
-    while (!rest.empty()) {
-      const std::size_t start = rest.find_first_not_of(' ');
-      if (start == std::string_view::npos) break;
-      rest.remove_prefix(start);
-      const std::size_t end = rest.find(' ');
-      const std::string_view token = rest.substr(0, end);
-      if (IsMotionWord(token)) carry.carriedGCode = std::string(token);
-      if (end == std::string_view::npos) break;
-      rest.remove_prefix(end);
+// Walks the text outside comments: "(" to the next ")" (or the end) and
+// ";" to the end count as blanks. Calls visit(index, upper-cased char) for
+// every other character and visit(index, ' ') where a comment stands.
+template <typename Visit>
+void ForEachOutsideComments(std::string_view line, Visit visit) {
+  std::size_t i = 0;
+  while (i < line.size()) {
+    const char c = line[i];
+    if (c == '(') {
+      const std::size_t close = line.find(')', i);
+      visit(i, ' ');
+      i = close == std::string_view::npos ? line.size() : close + 1;
+    } else if (c == ';') {
+      visit(i, ' ');
+      return;
+    } else {
+      visit(i, UpperChar(c));
+      ++i;
     }
+  }
+}
+
+void CarryMotion(std::string& line, TMotionCarry& carry) {
+  bool hasG = false, hasAxis = false;
+  std::size_t firstN = std::string::npos;
+  // The last motion word outside comments, from the tokens that start with G.
+  char token[32];
+  std::size_t length = 0;
+  bool atStart = true, collecting = false, tooLong = false;
+  std::string motion;
+  auto endToken = [&] {
+    if (collecting && !tooLong && IsMotionWord(std::string_view(token, length)))
+      motion.assign(token, length);
+    collecting = tooLong = false;
+    length = 0;
+    atStart = true;
+  };
+  ForEachOutsideComments(line, [&](std::size_t i, char u) {
+    if (u == ' ') {
+      endToken();
+      return;
+    }
+    if (u == 'G') {
+      hasG = true;
+    } else if (u == 'X' || u == 'Y' || u == 'Z') {
+      hasAxis = true;
+    } else if (u == 'N' && firstN == std::string::npos) {
+      firstN = i;
+    }
+    if (atStart) {
+      collecting = u == 'G';
+      atStart = false;
+    }
+    if (!collecting) return;
+    if (length == sizeof token) {
+      tooLong = true;
+    } else {
+      token[length++] = u;
+    }
+  });
+  endToken();
+  if (hasG) {
+    if (!motion.empty()) carry.carriedGCode.swap(motion);
     return;
   }
-  if (masked.find_first_of("XYZ") == std::string::npos) return;
+  if (!hasAxis) return;
 
-  std::string blockNumberText;
+  const std::string upper = UpperCase(line);
   std::string_view u = upper;
-  const std::size_t n = masked.find('N');
-  if (n != std::string::npos) {
-    const std::string_view after = u.substr(n + 1);
-    blockNumberText.assign(u.substr(0, n));
-    blockNumberText += 'N';
-    blockNumberText += FirstToken(after, ' ');
+  std::string rewritten;
+  rewritten.reserve(upper.size() + carry.carriedGCode.size() + 8);
+  if (firstN != std::string::npos) {
+    const std::string_view after = u.substr(firstN + 1);
+    rewritten.append(u.substr(0, firstN));
+    rewritten += 'N';
+    rewritten += FirstToken(after, ' ');
     u = TextAfter(after, ' ');
   }
-  std::string rewritten;
-  rewritten.reserve(blockNumberText.size() + carry.carriedGCode.size() + u.size() + 2);
-  rewritten += blockNumberText;
   rewritten += ' ';
   rewritten += carry.carriedGCode;
   rewritten += ' ';

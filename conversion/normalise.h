@@ -11,6 +11,7 @@ namespace torvel {
 
 // First pass on one line: one blank between a digit or "." and a letter.
 std::string SeparateWords(std::string_view line);
+void SeparateWords(std::string_view line, std::string& out);
 
 // Second pass state: the motion word carried to lines without a G word.
 struct TMotionCarry {

@@ -95,31 +95,33 @@ std::string TConversion::Text() const {
 }
 
 void ConvertInput(InputLines& input, const RunSettings& settings, TConversion& out,
+                  TOutputSpool& body,
                   const std::function<void(std::size_t, std::size_t)>& progress) {
   out.state = InitialiseState(settings);
   out.errors.Clear();
   out.header = HeaderLines(out.state);
-  out.body.clear();
   TBlock block(out.state, out.errors, input);
   std::string line;
   bool inserted = false;
   for (std::size_t lineIndex = 0; input.Next(line, inserted); ++lineIndex) {
-    if (progress) progress(lineIndex, input.Count());
+    if (lineIndex % 1000 == 0 && progress) progress(lineIndex, input.Count());
     block.segmentLine = inserted;
     ReadBlock(block, line);
     if (!block.outputLine.empty()) {
-      out.body += block.outputLine;
-      out.body += "\r\n";
+      block.outputLine += "\r\n";
+      body.Append(block.outputLine);
     }
   }
   InsertRunningTime(out.header, out.state.runningTime);
 }
 
 TConversion ConvertText(std::string_view program, const RunSettings& settings) {
-  InputLines input(SplitLines(program));
-  NormaliseLines(input.Loaded());
+  InputLines input{std::string(program)};
+  input.NormaliseWhenRead();
   TConversion out;
-  ConvertInput(input, settings, out, nullptr);
+  TOutputSpool body;
+  ConvertInput(input, settings, out, body, nullptr);
+  out.body = body.TakeText();
   return out;
 }
 
@@ -129,15 +131,17 @@ TRunResult WrapRun(const RunSettings& settings, TRunHost& host) {
   TControlsGuard guard(host);
 
   SetStatus(host, "Opening File", TRepaint::rpWindow);
-  InputLines input(LoadLines(settings.inputFile));
+  InputLines input(LoadText(settings.inputFile));
 
+  // Each line is normalised as it is read, in file order, which gives the
+  // same lines as normalising them all first.
   SetStatus(host, "Checking the file", TRepaint::rpWindow);
-  NormaliseLines(input.Loaded());
+  input.NormaliseWhenRead();
 
   SetStatus(host, "Running through the file", TRepaint::rpWindow);
   TConversion out;
-  ConvertInput(input, settings, out, [&](std::size_t lineIndex, std::size_t count) {
-    if (lineIndex % 1000 != 0) return;
+  TOutputSpool body;
+  ConvertInput(input, settings, out, body, [&](std::size_t lineIndex, std::size_t count) {
     host.SetStatus("Line " + FormatInteger(static_cast<std::int64_t>(lineIndex)) + " of " +
                    FormatInteger(static_cast<std::int64_t>(count)));
     host.Repaint(lineIndex % 10000 == 0 ? TRepaint::rpWindow : TRepaint::rpStatusLabel);
@@ -153,11 +157,11 @@ TRunResult WrapRun(const RunSettings& settings, TRunHost& host) {
       head += "\r\n";
     }
     write(head);
-    write(out.body);
+    body.Replay(write);
   });
 
   SetStatus(host, "Clearing Memory", TRepaint::rpWindow);
-  std::string().swap(out.body);
+  body.Clear();
 
   TRunResult result = TRunResult::rrFinished;
   if (!state.unknownCodesFound) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "conversion/input_lines.h"
+#include "conversion/output_spool.h"
 
 #include "conversion/state.h"
 
@@ -39,7 +40,7 @@ TRunResult WrapRun(const RunSettings& settings, TRunHost& host);
 // recorded problems.
 struct TConversion {
   std::vector<std::string> header;
-  std::string body;
+  std::string body;  // filled by ConvertText only
   ConversionState state;
   ErrorList errors;
 
@@ -47,9 +48,11 @@ struct TConversion {
   std::string Text() const;
 };
 
-// Reads every line of `input` (already normalised). `progress` is called
-// with the 0-based index and the current line count at every line.
+// Reads every line of `input` and appends the output lines, each ended
+// with CR LF, to `body`. `progress` is called with the 0-based index and
+// the current line count at every 1000th line.
 void ConvertInput(InputLines& input, const RunSettings& settings, TConversion& out,
+                  TOutputSpool& body,
                   const std::function<void(std::size_t, std::size_t)>& progress);
 
 // Splits, normalises and converts a whole program held in memory.

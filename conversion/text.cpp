@@ -13,6 +13,27 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // The strict number grammar. Builds a canonical text for from_chars, which
 // never consults the locale and rejects "inf", "nan" and hex by itself.
 bool ConvertStrict(std::string_view t, double& result) {
+  // The common shape "-12.345" goes to from_chars as it stands.
+  {
+    size_t k = (!t.empty() && t[0] == '-') ? 1 : 0;
+    const size_t digitsStart = k;
+    while (k < t.size() && IsDigit(t[k])) ++k;
+    bool plain = k > digitsStart;
+    if (plain && k < t.size() && t[k] == '.') {
+      ++k;
+      const size_t fracStart = k;
+      while (k < t.size() && IsDigit(t[k])) ++k;
+      plain = k > fracStart;
+    }
+    if (plain && k == t.size()) {
+      double value = 0.0;
+      const auto res = std::from_chars(t.data(), t.data() + t.size(), value);
+      if (res.ec == std::errc() && res.ptr == t.data() + t.size()) {
+        result = value;
+        return true;
+      }
+    }
+  }
   size_t i = 0;
   const size_t n = t.size();
   while (i < n && t[i] == ' ') ++i;
@@ -179,16 +200,53 @@ double ParseNumber(std::string_view text, double fallback) {
   return fallback;
 }
 
+// The shortest round-trip digits of a value, when there are at most 15 of
+// them: then they are also the value's 15-digit rounding with the trailing
+// zeros removed, since the value lies far closer to them than to any tie.
+bool ShortestDigits(double value, char* digits, int& len, int& exp10) {
+  char buf[40];
+  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                                 std::chars_format::scientific);
+  const char* p = buf;
+  len = 0;
+  while (p < res.ptr && *p != 'e') {
+    if (*p != '.') {
+      if (len == 15) return false;
+      digits[len++] = *p;
+    }
+    ++p;
+  }
+  ++p;  // 'e'
+  const bool negative = *p == '-';
+  ++p;
+  int e = 0;
+  std::from_chars(p, res.ptr, e);
+  exp10 = negative ? -e : e;
+  while (len > 1 && digits[len - 1] == '0') --len;
+  return true;
+}
+
 void AppendGeneral(std::string& out, double value) {
   if (value == 0.0 || !std::isfinite(value)) {
     out += '0';
     return;
   }
-  Decimal18 d = Expand18(value);
-  int exp10 = d.exp10;
-  RoundDigits(d.digits, 18, 15, exp10);
-  int len = 15;
-  while (len > 1 && d.digits[len - 1] == '0') --len;
+  if (value == std::trunc(value) && std::fabs(value) < 1e15) {
+    char buf[24];
+    const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<std::int64_t>(value));
+    out.append(buf, r.ptr);
+    return;
+  }
+  Decimal18 d{};
+  int exp10 = 0;
+  int len = 0;
+  if (!ShortestDigits(value, d.digits, len, exp10)) {
+    d = Expand18(value);
+    exp10 = d.exp10;
+    RoundDigits(d.digits, 18, 15, exp10);
+    len = 15;
+    while (len > 1 && d.digits[len - 1] == '0') --len;
+  }
   if (value < 0) out += '-';
   if (exp10 < -4 || exp10 >= 15) {
     out += d.digits[0];
@@ -222,8 +280,44 @@ std::string FormatGeneral(double value) {
   return s;
 }
 
+// Rounds value x 10^decimals to a whole number when the product is clearly
+// away from a half, where rounding the 18-digit expansion half away from
+// zero can only give the nearest whole number. False when it is too close
+// to tell or too large for 15 digits.
+bool RoundScaled(double value, int decimals, std::uint64_t& rounded) {
+  static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+  if (decimals < 0 || decimals > 9) return false;
+  const double scaled = std::fabs(value) * kPow10[decimals];
+  if (!(scaled < 1e13)) return false;
+  const double whole = std::floor(scaled);
+  const double fraction = scaled - whole;
+  if (std::fabs(fraction - 0.5) <= scaled * 4e-16 + 1e-9) return false;
+  rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+  return true;
+}
+
 void AppendFixed(std::string& out, double value, int decimals) {
   if (!std::isfinite(value)) value = 0.0;
+  std::uint64_t rounded = 0;
+  if (RoundScaled(value, decimals, rounded)) {
+    char digits[24];
+    const auto r = std::to_chars(digits, digits + sizeof digits, rounded);
+    const int n = static_cast<int>(r.ptr - digits);
+    char text[40];
+    char* w = text;
+    if (rounded != 0 && value < 0) *w++ = '-';
+    if (n <= decimals) {
+      *w++ = '0';
+    } else {
+      for (int i = 0; i < n - decimals; ++i) *w++ = digits[i];
+    }
+    if (decimals > 0) {
+      *w++ = '.';
+      for (int i = n - decimals; i < n; ++i) *w++ = i < 0 ? '0' : digits[i];
+    }
+    out.append(text, static_cast<size_t>(w - text));
+    return;
+  }
   if (std::fabs(value) >= 1e15) {
     AppendGeneral(out, value);
     return;
