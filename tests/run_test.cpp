@@ -284,3 +284,36 @@ TEST(SaveNoClobber, NeverOverwritesAndCleansUp) {
 
 }  // namespace
 }  // namespace torvel
+
+namespace torvel {
+namespace {
+
+TEST(OutputSpool, SpillsToATemporaryFileInOrder) {
+  TOutputSpool spool(10);
+  std::string expected;
+  for (int i = 0; i < 1000; ++i) {
+    const std::string piece = "line " + std::to_string(i) + "\r\n";
+    spool.Append(piece);
+    expected += piece;
+  }
+  EXPECT_EQ(spool.TakeText(), expected);
+}
+
+TEST(WrapRun, StreamedOutputMatchesTheRunInMemory) {
+  // About 4.5 MB of output: more than the spool keeps in memory (4 MB).
+  std::string program = "G21 G90\nG0 X0 Y5 Z1\nG1 Z-1 F500\n";
+  for (int i = 0; i < 600; ++i) {
+    program += "G2 X10 Y5 I5 J5\nG3 X0 Y5 I5 J5 F" + std::to_string(400 + i % 7) + "\n";
+  }
+  RunFiles f(program);
+  f.settings.maxSegment = "0.1";
+  f.settings.maxAngle = "1";
+  RecordingHost host;
+  EXPECT_EQ(WrapRun(f.settings, host), TRunResult::rrFinished);
+  const std::string written = test::ReadFile(f.settings.outputFile);
+  EXPECT_GT(written.size(), std::size_t{4} << 20);
+  EXPECT_TRUE(written == ConvertText(program, f.settings).Text());
+}
+
+}  // namespace
+}  // namespace torvel

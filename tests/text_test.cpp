@@ -2,7 +2,13 @@
 
 #include <clocale>
 #include <cmath>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <iomanip>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "conversion/text.h"
 
@@ -134,6 +140,64 @@ TEST(TextHelpers, Edges) {
   EXPECT_EQ(TruncToInt(2.7), 2);
   EXPECT_EQ(TruncToInt(1e300), std::numeric_limits<std::int32_t>::max());
   EXPECT_EQ(TruncToInt(std::nan("")), 0);
+}
+
+}  // namespace
+}  // namespace torvel
+
+namespace torvel {
+namespace {
+
+// The rounding rule worked digit by digit on printf's 18-digit expansion,
+// to hold the fast path against on many values.
+std::string ReferenceFixed(double v, int decimals) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.17e", std::fabs(v));
+  std::string digits;
+  const char* p = buf;
+  for (; *p != 'e'; ++p)
+    if (*p != '.') digits += *p;
+  const int exp10 = std::atoi(p + 1);
+  int keep = std::min(15, exp10 + 1 + decimals);
+  std::string kept = keep > 0 ? digits.substr(0, keep) : "";
+  int e = exp10;
+  const bool up = keep >= 0 && keep < 18 && digits[keep] >= '5';
+  if (keep < 0) kept = "";
+  if (up) {
+    int i = static_cast<int>(kept.size()) - 1;
+    while (i >= 0 && kept[i] == '9') kept[i--] = '0';
+    if (i >= 0) {
+      ++kept[i];
+    } else {
+      kept.insert(kept.begin(), '1');
+      ++e;
+    }
+  }
+  bool nonZero = kept.find_first_not_of('0') != std::string::npos;
+  std::string out = nonZero && v < 0 ? "-" : "";
+  auto at = [&](int i) { return i >= 0 && i < static_cast<int>(kept.size()) ? kept[i] : '0'; };
+  if (e >= 0) {
+    for (int i = 0; i <= e; ++i) out += at(i);
+  } else {
+    out += '0';
+  }
+  out += '.';
+  for (int j = 1; j <= decimals; ++j) out += at(e + j);
+  return out;
+}
+
+TEST(FormatFixed, MatchesTheDigitRuleOnManyValues) {
+  std::mt19937_64 rng(12345);
+  std::uniform_real_distribution<double> unit(-1.0, 1.0);
+  const double scales[] = {1e-5, 1e-3, 1, 100, 1e4, 1e7, 1e10};
+  for (double scale : scales) {
+    for (int i = 0; i < 20000; ++i) {
+      double v = unit(rng) * scale;
+      if (i % 3 == 0) v = std::round(v * 1e5) / 1e5;  // ties at the fifth decimal
+      ASSERT_EQ(FormatFixed(v, 4), ReferenceFixed(v, 4)) << std::setprecision(17) << v;
+      ASSERT_EQ(FormatFixed(v, 2), ReferenceFixed(v, 2)) << std::setprecision(17) << v;
+    }
+  }
 }
 
 }  // namespace
