@@ -36,6 +36,10 @@ TArcWords TakeArcWords(TBlock& b, TArcBlock& arc) {
     const char letter = b.FirstChar();
     if (!IsArcLetter(letter) && !b.RestStartsWith("G53")) break;
     const double w = b.TakeWord(letter) * unit;
+    if (!UsableValue(b, letter, w)) {
+      b.TrimRest();
+      continue;
+    }
     switch (letter) {
       case 'X': arc.endX = inc ? arc.startX + w : w; break;
       case 'Y': arc.endY = inc ? arc.startY + w : w; break;
@@ -88,7 +92,7 @@ bool CentreFromRadius(TArcBlock& arc, int plane, double r, double& halfChordExce
   TPlaneAxes p{};
   PlaneAxes(arc, plane, p);
   const double du = p.eu - p.su, dv = p.ev - p.sv;
-  const double d = std::sqrt(du * du + dv * dv);
+  const double d = std::hypot(du, dv);
   if (d == 0 || r == 0 || !std::isfinite(d)) return false;
   const double h2 = r * r - (d / 2) * (d / 2);
   const double h = h2 > 0 ? std::sqrt(h2) : 0;
@@ -109,7 +113,7 @@ bool CentreFromRadius(TArcBlock& arc, int plane, double r, double& halfChordExce
 // start without G91.1.
 bool EndOffCircle(const TArcBlock& arc, const TPlaneAxes& p) {
   const double eu = p.eu - p.cu, ev = p.ev - p.cv;
-  const double miss = std::fabs(std::sqrt(eu * eu + ev * ev) - arc.radius);
+  const double miss = std::fabs(std::hypot(eu, ev) - arc.radius);
   return miss > 0.01 && miss > 0.001 * arc.radius;
 }
 
@@ -195,8 +199,7 @@ void HandleArc(TBlock& b) {
       radiusTooSmall = halfChordExcess > 0.01;
       PlaneAxes(arc, s.workingPlane, p);
     }
-    const double du = p.su - p.cu, dv = p.sv - p.cv;
-    arc.radius = std::sqrt(du * du + dv * dv);
+    arc.radius = std::hypot(p.su - p.cu, p.sv - p.cv);
     if (canFollow && arc.radius > 0 && std::isfinite(arc.radius)) {
       if (radiusTooSmall || EndOffCircle(arc, p)) ReportOffCircle(b);
       arc.startAngle = PointAngle(p.su, p.sv, p.cu, p.cv);

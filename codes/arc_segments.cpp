@@ -132,6 +132,11 @@ void SegmentArc(TBlock& b, const TArcBlock& arc) {
   st.a = (arc.endA - arc.startA) / st.count;
   st.b = (arc.endB - arc.startB) / st.count;
   st.c = (arc.endC - arc.startC) / st.count;
+  // Ends so far apart that their difference overflows cannot be followed.
+  if (!std::isfinite(st.linear + st.a + st.b + st.c)) {
+    ReportZeroArc(b);
+    return;
+  }
 
   if (s.workingPlane == 0) {
     if (arc.feedGiven) {
@@ -159,12 +164,13 @@ void SegmentArc(TBlock& b, const TArcBlock& arc) {
   }
   s.currentX = x;
   s.currentY = y;
-  s.currentZ = z + s.outputAxisZ - s.inputAxisZ;  // back to the output frame
+  const double outputZ = z + s.outputAxisZ - s.inputAxisZ;  // back to the output frame
+  if (std::isfinite(outputZ)) s.currentZ = outputZ;
   s.currentA = end.a;
   s.currentB = end.b;
   s.currentC = end.c;
   s.firstMove = false;
-  if (arc.arcFeed != 0.0) s.runningTime += arc.arcLength * 60.0 / arc.arcFeed;
+  if (arc.arcFeed != 0.0) AddRunningTime(s, arc.arcLength * 60.0 / arc.arcFeed);
 }
 
 }  // namespace torvel

@@ -31,6 +31,11 @@ void TakeOwnedWords(TBlock& b, std::string_view letters, Take take) {
   }
 }
 
+// True when a converted value is a finite number. Otherwise reports it (a
+// comment "(X out of range)" on a line of its own, etValueOutOfRange, the
+// problem flag) and the caller leaves the word out.
+bool UsableValue(TBlock& b, char letter, double value);
+
 // Writes "\n(G<number><suffix>)\n " so that the note stands on its own line.
 void AppendGComment(TBlock& b, std::string_view suffix);
 

@@ -41,7 +41,7 @@ void HandleMWord(TBlock& b) {
 void HandleOtherWord(TBlock& b) {
   const char letter = b.wordLetter;
   if (letter == 'P') {
-    b.state.runningTime += b.wordValue * 0.001;  // a dwell in milliseconds, in every plane
+    AddRunningTime(b.state, b.wordValue * 0.001);  // a dwell in milliseconds, in every plane
   } else if (letter == 'T') {
     b.state.toolNumber = TruncToInt(b.wordValue);
   }

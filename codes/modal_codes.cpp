@@ -1,6 +1,7 @@
 // Modal and set-up G codes, the plane gate, and the dispatch table of every
 // G number that has a handler.
 #include <array>
+#include <cmath>
 
 #include "codes/handlers.h"
 
@@ -10,6 +11,16 @@ bool PlaneIsXY(const TBlock& b) { return b.state.workingPlane == 0; }
 
 void AppendGated(TBlock& b, std::string_view text) {
   if (PlaneIsXY(b)) b.outputLine += text;
+}
+
+bool UsableValue(TBlock& b, char letter, double value) {
+  if (std::isfinite(value)) return true;
+  b.outputLine += "\n(";
+  b.outputLine += letter;
+  b.outputLine += " out of range)\n ";
+  b.errors.Append(etValueOutOfRange);
+  b.state.unknownCodesFound = true;
+  return false;
 }
 
 void AppendGComment(TBlock& b, std::string_view suffix) {
@@ -76,8 +87,11 @@ void HandleCutterComp(TBlock& b) {
       dNumber = TruncToInt(value);
       dGiven = true;
     } else {
-      pLength = value * (b.state.unitsAreInches ? 25.4 : 1.0);
-      pGiven = true;
+      const double length = value * (b.state.unitsAreInches ? 25.4 : 1.0);
+      if (UsableValue(b, 'P', length)) {
+        pLength = length;
+        pGiven = true;
+      }
     }
   });
   if (!PlaneIsXY(b)) return;

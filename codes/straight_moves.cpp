@@ -41,8 +41,19 @@ void HandleStraightMove(TBlock& b) {
     case kAxisC: rotary = &nc; rotaryBefore = s.currentC; break;
     default: break;
   }
-  auto setRotary = [&](double v) {
-    if (rotary) *rotary = inc ? v * u / k + rotaryBefore : v * u / k;
+  // A value that does not fit a double is reported (once per word) and
+  // left out.
+  bool wordReported = false;
+  auto set = [&](double& target, double value, char letter) {
+    if (std::isfinite(value)) {
+      target = value;
+    } else if (!wordReported) {
+      wordReported = true;
+      UsableValue(b, letter, value);
+    }
+  };
+  auto setRotary = [&](double v, char letter) {
+    if (rotary) set(*rotary, inc ? v * u / k + rotaryBefore : v * u / k, letter);
   };
 
   // Blanks before the first word are skipped like those between words, so
@@ -52,36 +63,39 @@ void HandleStraightMove(TBlock& b) {
     const char letter = b.FirstChar();
     if (!IsMoveLetter(letter) && !b.RestStartsWith("G53")) break;
     const double v = b.TakeWord(letter);
+    wordReported = false;
     switch (letter) {
       case 'A': b.errors.Append(etAAxisInput); break;
       case 'B': b.errors.Append(etBAxisInput); break;
       case 'C': b.errors.Append(etCAxisInput); break;
       case 'F':
-        moveRate = v * u;
-        fGiven = true;
+        if (UsableValue(b, 'F', v * u)) {
+          moveRate = v * u;
+          fGiven = true;
+        }
         break;
       case 'G': g53Given = true; break;
       case 'X':
         if (s.wrappedAxis == kAxisX) {
-          setRotary(v);
-          nx = inc ? v * u + s.currentX : v * u;
+          setRotary(v, 'X');
+          set(nx, inc ? v * u + s.currentX : v * u, 'X');
         } else if (s.wrappedAxis == kAxisY) {
-          nx = inc ? v * u + s.currentX : v * u;
-          nOutX = inc ? v * u + s.currentOutputX : v * u;
+          set(nx, inc ? v * u + s.currentX : v * u, 'X');
+          set(nOutX, inc ? v * u + s.currentOutputX : v * u, 'X');
         }
         break;
       case 'Y':
         if (s.wrappedAxis == kAxisX) {
-          ny = inc ? v * u + s.currentY : v * u;
-          nOutX = inc ? v * u + s.currentOutputX : v * u;
+          set(ny, inc ? v * u + s.currentY : v * u, 'Y');
+          set(nOutX, inc ? v * u + s.currentOutputX : v * u, 'Y');
         } else if (s.wrappedAxis == kAxisY) {
-          setRotary(v);
-          ny = inc ? v * u + s.currentY : v * u;
+          setRotary(v, 'Y');
+          set(ny, inc ? v * u + s.currentY : v * u, 'Y');
         }
         break;
       case 'Z':
         // Input Z to output Z keeps the height above the centreline.
-        nz = inc ? v * u + s.currentZ : v * u + s.outputAxisZ - s.inputAxisZ;
+        set(nz, inc ? v * u + s.currentZ : v * u + s.outputAxisZ - s.inputAxisZ, 'Z');
         break;
       default: break;
     }
@@ -91,8 +105,9 @@ void HandleStraightMove(TBlock& b) {
   // Degrees are timed as if they travelled at the rate of millimetres.
   const double dx = nx - s.currentX, dy = ny - s.currentY, dz = nz - s.currentZ;
   const double da = na - s.currentA, db = nb - s.currentB, dc = nc - s.currentC;
-  const double linear = std::sqrt(dx * dx + dy * dy + dz * dz);
-  const double turned = std::sqrt(da * da + db * db + dc * dc);
+  // hypot: coordinates whose squares overflow still give a finite length.
+  const double linear = std::hypot(dx, dy, dz);
+  const double turned = std::hypot(da, db, dc);
   double duration = 0.0;
   if (moveRate != 0.0) {
     duration = linear * 60.0 / moveRate;
@@ -101,7 +116,7 @@ void HandleStraightMove(TBlock& b) {
   if (s.firstMove) {
     s.firstMove = false;
   } else {
-    s.runningTime += duration;
+    AddRunningTime(s, duration);
   }
 
   std::string& out = b.outputLine;

@@ -51,6 +51,7 @@ void ReadWord(TBlock& b) {
       b.outputLine += ' ';
       break;
     case 'F':
+      if (!UsableValue(b, 'F', b.wordValue * (s.unitsAreInches ? 25.4 : 1.0))) break;
       s.feedRate = b.wordValue * (s.unitsAreInches ? 25.4 : 1.0);  // mm/min
       b.outputLine += 'F';
       AppendGeneral(b.outputLine, s.feedRate);

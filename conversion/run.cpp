@@ -125,7 +125,7 @@ TConversion ConvertText(std::string_view program, const RunSettings& settings) {
   return out;
 }
 
-TRunResult WrapRun(const RunSettings& settings, TRunHost& host) {
+TRunResult WrapRun(const RunSettings& settings, TRunHost& host, const TSave& save) {
   if (!Validate(settings, host)) return TRunResult::rrAborted;
 
   TControlsGuard guard(host);
@@ -150,7 +150,7 @@ TRunResult WrapRun(const RunSettings& settings, TRunHost& host) {
   ErrorList& errors = out.errors;
 
   SetStatus(host, "Saving File", TRepaint::rpWindow);
-  SaveNoClobber(settings.outputFile, [&](const TWriteChunk& write) {
+  save(settings.outputFile, [&](const TWriteChunk& write) {
     std::string head;
     for (const std::string& h : out.header) {
       head += h;

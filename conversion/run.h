@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "conversion/file_io.h"
 #include "conversion/input_lines.h"
 #include "conversion/output_spool.h"
 
@@ -33,7 +34,9 @@ enum class TRunResult { rrAborted, rrFinished, rrUnknownCodes };
 // Runs one conversion. Validation problems end it with rrAborted; a file
 // that cannot be read or written raises TFileError after the controls are
 // enabled again.
-TRunResult WrapRun(const RunSettings& settings, TRunHost& host);
+// `save` writes the output file; tests put a failing writer in its place.
+using TSave = std::function<void(const std::string& path, const TProduce& produce)>;
+TRunResult WrapRun(const RunSettings& settings, TRunHost& host, const TSave& save = SaveNoClobber);
 
 // One conversion in memory: the header with its running-time line, the
 // converted blocks (each line ended with CR LF), the final state and the

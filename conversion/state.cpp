@@ -1,5 +1,8 @@
 #include "conversion/state.h"
 
+#include <cmath>
+#include <limits>
+
 #include "conversion/text.h"
 
 namespace torvel {
@@ -24,6 +27,16 @@ ConversionState InitialiseState(const RunSettings& settings) {
   return s;
 }
 
+void AddRunningTime(ConversionState& state, double seconds) {
+  const double sum = state.runningTime + seconds;
+  if (std::isfinite(sum)) {
+    state.runningTime = sum;
+  } else if (!std::isnan(sum)) {
+    state.runningTime = sum > 0 ? std::numeric_limits<double>::max()
+                                : -std::numeric_limits<double>::max();
+  }
+}
+
 const char* ErrorReportText(TErrorType error) {
   switch (error) {
     case etG18Plane: return "\tG18: XZ Plane definition found.\n";
@@ -39,6 +52,8 @@ const char* ErrorReportText(TErrorType error) {
     case etArcGeometry:
       return "\tArc end point not on its circle (are I, J, K relative to the arc start? Add "
              "G91.1).\n";
+    case etValueOutOfRange:
+      return "\tA value too large to convert was left out.\n";
     default: return "\tProgram internal error.\n";
   }
 }

@@ -66,6 +66,10 @@ struct ConversionState {
 
 ConversionState InitialiseState(const RunSettings& settings);
 
+// Adds seconds to the running time; a sum beyond the largest double stays
+// at the largest double, so the estimate never reads "inf".
+void AddRunningTime(ConversionState& state, double seconds);
+
 enum TErrorType : std::uint8_t {
   etG18Plane = 0,
   etG19Plane = 1,
@@ -77,6 +81,7 @@ enum TErrorType : std::uint8_t {
   etBAxisInput = 7,
   etCAxisInput = 8,
   etArcGeometry = 9,
+  etValueOutOfRange = 10,
 };
 
 // The text a recorded problem contributes to the report: a tab, the
