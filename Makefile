@@ -14,9 +14,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@rm -f "$(BUILD)/example Wrapped.nc"
-	@$(BUILD)/torvel examples/example.nc "$(BUILD)/example Wrapped.nc" --wrap X --surface-z 20 --max-segment 0.5 --max-angle 5; \
-	  status=$$?; echo "Wrapped program: $(BUILD)/example Wrapped.nc"; exit $$status
+	@$(BUILD)/app/gcode-torvel
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -27,3 +25,24 @@ clean:
 .PHONY: bench
 bench: build
 	@bash bench/run-bench.sh $(BUILD)
+
+# The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+.PHONY: test-sanitize
+test-sanitize: deps
+	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTORVEL_SANITIZE=address,undefined > /dev/null
+	@cmake --build build-sanitize -j $(JOBS)
+	@cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+# A bounded fuzz run of the whole conversion from the seed programs.
+FUZZ_SECONDS ?= 300
+.PHONY: fuzz
+fuzz:
+	@bash scripts/install-deps.sh --fuzz
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTORVEL_FUZZ=ON -DTORVEL_PARTS="" -DTORVEL_SANITIZE=address,undefined > /dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_run
+	@mkdir -p build-fuzz/corpus build-fuzz/findings
+	@build-fuzz/tests/fuzz/fuzz_run -max_total_time=$(FUZZ_SECONDS) -timeout=60 -rss_limit_mb=2048 \
+	  -max_len=1024 -artifact_prefix=build-fuzz/findings/ -print_final_stats=1 \
+	  build-fuzz/corpus tests/fuzz/corpus

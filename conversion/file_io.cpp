@@ -63,16 +63,17 @@ std::string LoadText(const std::string& path) {
   if (!raw) throw TFileError("Cannot read \"" + path + "\": " + Reason(errno));
   TFileCloser file(raw);
   std::string text;
-  char buffer[1 << 16];
+  std::string chunk(std::size_t{1} << 16, '\0');
   for (;;) {
-    const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
-    text.append(buffer, n);
-    if (n < sizeof buffer) {
+    const std::size_t n = std::fread(chunk.data(), 1, chunk.size(), file.get());
+    text.append(chunk.data(), n);
+    if (n < chunk.size()) {
       if (std::ferror(file.get())) {
         throw TFileError("Cannot read \"" + path + "\": " + Reason(errno));
       }
       break;
     }
+    if (chunk.size() < (std::size_t{1} << 22)) chunk.resize(chunk.size() * 2);
   }
   return text;
 }

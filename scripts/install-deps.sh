@@ -9,6 +9,11 @@ packages=(
   qt6-base-dev
 )
 
+# The fuzz target needs clang with its libFuzzer runtime.
+if [ "${1:-}" = "--fuzz" ]; then
+  packages=(clang libclang-rt-14-dev)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
