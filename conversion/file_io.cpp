@@ -63,6 +63,8 @@ std::string LoadText(const std::string& path) {
   if (!raw) throw TFileError("Cannot read \"" + path + "\": " + Reason(errno));
   TFileCloser file(raw);
   std::string text;
+  const auto size = fs::file_size(path, ec);
+  if (!ec) text.reserve(static_cast<std::size_t>(size) + 1);
   std::string chunk(std::size_t{1} << 16, '\0');
   for (;;) {
     const std::size_t n = std::fread(chunk.data(), 1, chunk.size(), file.get());
