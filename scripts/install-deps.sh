@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-  qt6-base-dev
+  qt6-base-dev fonts-dejavu-core fonts-dejavu-extra
 )
 
 # The fuzz target needs clang with its libFuzzer runtime.
