@@ -15,15 +15,32 @@ void TBlock::SkipPast(char c) {
 
 void TBlock::UpperRest() {
   if (upper_) return;
-  for (std::size_t i = pos_; i < text_.size(); ++i) text_[i] = UpperChar(text_[i]);
+  char* p = text_.data() + pos_;
+  char* const end = text_.data() + text_.size();
+  for (; p < end; ++p) *p = static_cast<char>(*p - ((*p >= 'a' && *p <= 'z') ? 32 : 0));
   upper_ = true;
 }
 
 double TBlock::TakeWord(char letter) {
   SkipPast(letter);
   AppendBlank();
-  const double value = ParseNumber(FirstToken(Rest(), ' '), 0.0);
-  SkipPast(' ');
+  return TakeNumber();
+}
+
+// FirstToken(rest, " ") then TextAfter(rest, " "), finding the blank once.
+double TBlock::TakeNumber() {
+  std::size_t start = pos_;
+  while (start < text_.size() && text_[start] == ' ') ++start;
+  const std::size_t blank = text_.find(' ', start);
+  const double value =
+      blank == std::string::npos
+          ? ParseNumber(std::string_view(), 0.0)
+          : ParseNumber(std::string_view(text_).substr(start, blank - start), 0.0);
+  if (start > pos_) {
+    pos_ += 1;  // the rest began with a blank: only that one is passed
+  } else if (blank != std::string::npos) {
+    pos_ = blank + 1;
+  }
   return value;
 }
 

@@ -55,6 +55,9 @@ struct TBlock {
   // The word rule shared by moves, arcs and owned words: drop through the
   // letter, read the number up to the next blank, drop through that blank.
   double TakeWord(char letter);
+  // The number up to the next blank, then past that blank: the second half
+  // of reading a word once its letter is gone.
+  double TakeNumber();
 
  private:
   std::string text_;

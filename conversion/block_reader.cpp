@@ -41,8 +41,7 @@ void ReadWord(TBlock& b) {
   const char letter = UpperChar(b.FirstChar());
   b.wordLetter = letter;
   b.SkipPast(letter);
-  b.wordValue = ParseNumber(FirstToken(b.Rest(), ' '), 0.0);
-  b.SkipPast(' ');
+  b.wordValue = b.TakeNumber();
   ConversionState& s = b.state;
   switch (letter) {
     case 'D':
@@ -95,10 +94,14 @@ void ReadBlock(TBlock& b, std::string_view line) {
     }
   }
   b.outputLine += semicolonComment;
-  const std::string_view trimmed = TrimText(b.outputLine);
-  if (trimmed.size() != b.outputLine.size()) {
-    b.outputLine = std::string(trimmed);
-  }
+  // Trim in place: the output line keeps its buffer from line to line.
+  std::string& out = b.outputLine;
+  std::size_t end = out.size();
+  while (end > 0 && static_cast<unsigned char>(out[end - 1]) <= 32) --end;
+  out.resize(end);
+  std::size_t start = 0;
+  while (start < out.size() && static_cast<unsigned char>(out[start]) <= 32) ++start;
+  if (start > 0) out.erase(0, start);
 }
 
 }  // namespace torvel

@@ -33,8 +33,7 @@ bool InputLines::NextLoaded(std::string& line) {
   if (pos_ >= text_.size()) return false;
   const std::size_t end = LineEnd(text_, pos_);
   if (normalise_) {
-    raw_.assign(text_, pos_, end - pos_);
-    SeparateWords(raw_, line);
+    SeparateWords(std::string_view(text_).substr(pos_, end - pos_), line);
     CarryMotion(line, carry_);
   } else {
     line.assign(text_, pos_, end - pos_);

@@ -51,7 +51,6 @@ class InputLines {
   std::size_t loadedCount_ = 0;
   std::size_t inserted_ = 0;
   bool normalise_ = false;
-  std::string raw_;  // the line as it stands in the file, before normalisation
   TMotionCarry carry_;
   std::vector<std::unique_ptr<TLineSource>> pending_;  // top is read first
 };

@@ -123,22 +123,23 @@ void CarryMotion(std::string& line, TMotionCarry& carry) {
   }
   if (!hasAxis) return;
 
-  const std::string upper = UpperCase(line);
-  std::string_view u = upper;
-  std::string rewritten;
-  rewritten.reserve(upper.size() + carry.carriedGCode.size() + 8);
+  for (char& c : line) c = UpperChar(c);
+  const std::string_view u = line;
+  std::string& rewritten = carry.scratch;
+  rewritten.clear();
+  std::string_view rest = u;
   if (firstN != std::string::npos) {
     const std::string_view after = u.substr(firstN + 1);
     rewritten.append(u.substr(0, firstN));
     rewritten += 'N';
     rewritten += FirstToken(after, ' ');
-    u = TextAfter(after, ' ');
+    rest = TextAfter(after, ' ');
   }
   rewritten += ' ';
   rewritten += carry.carriedGCode;
   rewritten += ' ';
-  rewritten += u;
-  line.swap(rewritten);
+  rewritten += rest;
+  line.assign(rewritten);  // keeps the line's buffer
 }
 
 void NormaliseLines(std::vector<std::string>& lines) {

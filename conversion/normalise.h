@@ -16,6 +16,7 @@ void SeparateWords(std::string_view line, std::string& out);
 // Second pass state: the motion word carried to lines without a G word.
 struct TMotionCarry {
   std::string carriedGCode = "G00";
+  std::string scratch;  // reused for rewritten lines
 };
 
 // Second pass on one line (already through the first pass).

@@ -13,22 +13,41 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // The strict number grammar. Builds a canonical text for from_chars, which
 // never consults the locale and rejects "inf", "nan" and hex by itself.
 bool ConvertStrict(std::string_view t, double& result) {
-  // The common shape "-12.345" goes to from_chars as it stands.
+  // The common shape "-12.345", read in one pass. At most 15 significant
+  // digits make an exact integer and a power of ten up to 10^22 is exact,
+  // so one division rounds correctly; longer texts go to from_chars.
   {
-    size_t k = (!t.empty() && t[0] == '-') ? 1 : 0;
-    const size_t digitsStart = k;
-    while (k < t.size() && IsDigit(t[k])) ++k;
-    bool plain = k > digitsStart;
-    if (plain && k < t.size() && t[k] == '.') {
-      ++k;
-      const size_t fracStart = k;
-      while (k < t.size() && IsDigit(t[k])) ++k;
-      plain = k > fracStart;
+    static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const char* p = t.data();
+    const char* const end = p + t.size();
+    const bool negative = p < end && *p == '-';
+    if (negative) ++p;
+    std::uint64_t mantissa = 0;
+    int significant = 0, fraction = 0, intDigits = 0, fracDigits = 0;
+    for (; p < end && IsDigit(*p); ++p, ++intDigits) {
+      mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
+      if (mantissa != 0) ++significant;
     }
-    if (plain && k == t.size()) {
+    bool plain = intDigits > 0;
+    if (plain && p < end && *p == '.') {
+      for (++p; p < end && IsDigit(*p); ++p, ++fracDigits) {
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
+        if (mantissa != 0) ++significant;
+      }
+      fraction = fracDigits;
+      plain = fracDigits > 0;
+    }
+    if (plain && p == end) {
+      if (significant <= 15 && fraction <= 22) {
+        const double magnitude = static_cast<double>(mantissa) / kPow10[fraction];
+        result = negative ? -magnitude : magnitude;
+        return true;
+      }
       double value = 0.0;
-      const auto res = std::from_chars(t.data(), t.data() + t.size(), value);
-      if (res.ec == std::errc() && res.ptr == t.data() + t.size()) {
+      const auto res = std::from_chars(t.data(), end, value);
+      if (res.ec == std::errc() && res.ptr == end) {
         result = value;
         return true;
       }
@@ -300,22 +319,22 @@ void AppendFixed(std::string& out, double value, int decimals) {
   if (!std::isfinite(value)) value = 0.0;
   std::uint64_t rounded = 0;
   if (RoundScaled(value, decimals, rounded)) {
-    char digits[24];
-    const auto r = std::to_chars(digits, digits + sizeof digits, rounded);
-    const int n = static_cast<int>(r.ptr - digits);
-    char text[40];
-    char* w = text;
-    if (rounded != 0 && value < 0) *w++ = '-';
-    if (n <= decimals) {
-      *w++ = '0';
-    } else {
-      for (int i = 0; i < n - decimals; ++i) *w++ = digits[i];
+    // Digits written from the right: the decimals, the point, the rest.
+    char text[48];
+    char* const end = text + sizeof text;
+    char* p = end;
+    const bool negative = rounded != 0 && value < 0;
+    for (int i = 0; i < decimals; ++i) {
+      *--p = static_cast<char>('0' + rounded % 10);
+      rounded /= 10;
     }
-    if (decimals > 0) {
-      *w++ = '.';
-      for (int i = n - decimals; i < n; ++i) *w++ = i < 0 ? '0' : digits[i];
-    }
-    out.append(text, static_cast<size_t>(w - text));
+    if (decimals > 0) *--p = '.';
+    do {
+      *--p = static_cast<char>('0' + rounded % 10);
+      rounded /= 10;
+    } while (rounded != 0);
+    if (negative) *--p = '-';
+    out.append(p, static_cast<std::size_t>(end - p));
     return;
   }
   if (std::fabs(value) >= 1e15) {
