@@ -64,7 +64,7 @@ class TSegmentLines : public TLineSource {
   TSegmentLines(const TArcBlock& arc, const TPlaneAxes& p, const TSteps& st, bool incremental)
       : walker_(arc, p, st), arc_(arc), p_(p), st_(st), incremental_(incremental) {}
 
-  bool Next(std::string& line) override {
+  bool Next(TSegmentMove& m) override {
     if (walker_.Done()) return false;
     const TSegmentEnd& e = walker_.Next();
     double x = e.u, y = e.v, z = e.l, a = e.a, b = e.b, c = e.c;
@@ -77,25 +77,22 @@ class TSegmentLines : public TLineSource {
       b = st_.b;
       c = st_.c;
     }
-    line.assign("G1 X");
-    AppendFixed(line, x, 4);
-    line += " Y";
-    AppendFixed(line, y, 4);
-    Optional(line, " Z", st_.linear, z);
-    Optional(line, " A", st_.a, a);
-    Optional(line, " B", st_.b, b);
-    Optional(line, " C", st_.c, c);
-    if (arc_.machineCoordinates) line += " G53";
+    // The values its line's texts would be read back as.
+    m.x = RoundTripFixed(x, 4);
+    m.y = RoundTripFixed(y, 4);
+    m.hasZ = st_.linear != 0.0;
+    m.hasA = st_.a != 0.0;
+    m.hasB = st_.b != 0.0;
+    m.hasC = st_.c != 0.0;
+    m.z = m.hasZ ? RoundTripFixed(z, 4) : 0.0;
+    m.a = m.hasA ? RoundTripFixed(a, 4) : 0.0;
+    m.b = m.hasB ? RoundTripFixed(b, 4) : 0.0;
+    m.c = m.hasC ? RoundTripFixed(c, 4) : 0.0;
+    m.machineCoordinates = arc_.machineCoordinates;
     return true;
   }
 
  private:
-  static void Optional(std::string& line, const char* word, double step, double value) {
-    if (step == 0.0) return;
-    line += word;
-    AppendFixed(line, value, 4);
-  }
-
   TSegmentWalker walker_;
   const TArcBlock arc_;
   const TPlaneAxes p_;

@@ -41,6 +41,9 @@ void AppendGComment(TBlock& b, std::string_view suffix);
 
 // G0, G1 and every line an arc inserts.
 void HandleStraightMove(TBlock& b);
+// An arc's segment, read as its line would be; leaves the finished output
+// line in b.outputLine.
+void ReadSegmentMove(TBlock& b, const TSegmentMove& move);
 // G2, G3.
 void HandleArc(TBlock& b);
 // A G number without a row: reported, never silently dropped.

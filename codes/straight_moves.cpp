@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "codes/handlers.h"
+#include "conversion/block_reader.h"
 
 namespace torvel {
 namespace {
@@ -18,133 +19,175 @@ void AppendAxis(std::string& out, char letter, double newValue, double oldValue,
   out += ' ';
 }
 
+// One straight move: its words are applied in order to new position
+// values, then the move is timed, written and stored.
+class TStraightMove {
+ public:
+  TStraightMove(TBlock& b, double gValue)
+      : b_(b),
+        s_(b.state),
+        g_(gValue),
+        moveRate_(gValue != 0.0 ? s_.feedRate : s_.rapidFeedRate),
+        // Segment lines of an arc are millimetres already.
+        u_(b.segmentLine ? 1.0 : (s_.unitsAreInches ? 25.4 : 1.0)),
+        k_(s_.mmPerDegree),
+        inc_(s_.incrementalDistance),
+        nx_(s_.currentX), ny_(s_.currentY), nz_(s_.currentZ),
+        na_(s_.currentA), nb_(s_.currentB), nc_(s_.currentC),
+        nOutX_(s_.currentOutputX) {
+    switch (s_.rotaryAxis) {
+      case kAxisA: rotary_ = &na_; rotaryBefore_ = s_.currentA; break;
+      case kAxisB: rotary_ = &nb_; rotaryBefore_ = s_.currentB; break;
+      case kAxisC: rotary_ = &nc_; rotaryBefore_ = s_.currentC; break;
+      default: break;
+    }
+  }
+
+  // One word: the letter and its value as read (before the unit factor).
+  void Apply(char letter, double v) {
+    wordReported_ = false;
+    const double u = u_;
+    switch (letter) {
+      case 'A': b_.errors.Append(etAAxisInput); break;
+      case 'B': b_.errors.Append(etBAxisInput); break;
+      case 'C': b_.errors.Append(etCAxisInput); break;
+      case 'F':
+        if (UsableValue(b_, 'F', v * u)) {
+          moveRate_ = v * u;
+          fGiven_ = true;
+        }
+        break;
+      case 'G': g53Given_ = true; break;
+      case 'X':
+        if (s_.wrappedAxis == kAxisX) {
+          SetRotary(v, 'X');
+          Set(nx_, inc_ ? v * u + s_.currentX : v * u, 'X');
+        } else if (s_.wrappedAxis == kAxisY) {
+          Set(nx_, inc_ ? v * u + s_.currentX : v * u, 'X');
+          Set(nOutX_, inc_ ? v * u + s_.currentOutputX : v * u, 'X');
+        }
+        break;
+      case 'Y':
+        if (s_.wrappedAxis == kAxisX) {
+          Set(ny_, inc_ ? v * u + s_.currentY : v * u, 'Y');
+          Set(nOutX_, inc_ ? v * u + s_.currentOutputX : v * u, 'Y');
+        } else if (s_.wrappedAxis == kAxisY) {
+          SetRotary(v, 'Y');
+          Set(ny_, inc_ ? v * u + s_.currentY : v * u, 'Y');
+        }
+        break;
+      case 'Z':
+        // Input Z to output Z keeps the height above the centreline.
+        Set(nz_, inc_ ? v * u + s_.currentZ : v * u + s_.outputAxisZ - s_.inputAxisZ, 'Z');
+        break;
+      default: break;
+    }
+  }
+
+  void Finish() {
+    // Degrees are timed as if they travelled at the rate of millimetres;
+    // hypot keeps coordinates whose squares overflow finite.
+    const double linear = std::hypot(nx_ - s_.currentX, ny_ - s_.currentY, nz_ - s_.currentZ);
+    const double turned = std::hypot(na_ - s_.currentA, nb_ - s_.currentB, nc_ - s_.currentC);
+    double duration = 0.0;
+    if (moveRate_ != 0.0) {
+      duration = linear * 60.0 / moveRate_;
+      if (turned > linear) duration = turned * 60.0 / moveRate_;
+    }
+    if (s_.firstMove) {
+      s_.firstMove = false;
+    } else {
+      AddRunningTime(s_, duration);
+    }
+
+    std::string& out = b_.outputLine;
+    out += 'G';
+    AppendGeneral(out, g_);
+    out += ' ';
+    if (fGiven_) {
+      out += 'F';
+      AppendGeneral(out, moveRate_);
+      out += ' ';
+    }
+    if (g53Given_) out += "G53 ";
+    AppendAxis(out, 'X', nOutX_, s_.currentOutputX, inc_);
+    AppendAxis(out, 'Z', nz_, s_.currentZ, inc_);
+    AppendAxis(out, 'A', na_, s_.currentA, inc_);
+    AppendAxis(out, 'B', nb_, s_.currentB, inc_);
+    AppendAxis(out, 'C', nc_, s_.currentC, inc_);
+
+    s_.currentX = nx_;
+    s_.currentY = ny_;
+    s_.currentZ = nz_;
+    s_.currentA = na_;
+    s_.currentB = nb_;
+    s_.currentC = nc_;
+    s_.currentOutputX = nOutX_;
+    // An F word is modal only in a block numbered exactly G1.
+    if (g_ == 1.0 && fGiven_ && moveRate_ != s_.feedRate) s_.feedRate = moveRate_;
+    if (moveRate_ > s_.rapidFeedRate) s_.rapidFeedRate = moveRate_;
+  }
+
+ private:
+  // A value that does not fit a double is reported (once per word) and
+  // left out.
+  void Set(double& target, double value, char letter) {
+    if (std::isfinite(value)) {
+      target = value;
+    } else if (!wordReported_) {
+      wordReported_ = true;
+      UsableValue(b_, letter, value);
+    }
+  }
+  void SetRotary(double v, char letter) {
+    if (rotary_) Set(*rotary_, inc_ ? v * u_ / k_ + rotaryBefore_ : v * u_ / k_, letter);
+  }
+
+  TBlock& b_;
+  ConversionState& s_;
+  const double g_;
+  double moveRate_;  // mm/min
+  const double u_;   // unit factor of the block
+  const double k_;   // mm per degree
+  const bool inc_;
+  double nx_, ny_, nz_, na_, nb_, nc_, nOutX_;
+  double* rotary_ = nullptr;
+  double rotaryBefore_ = 0.0;
+  bool fGiven_ = false, g53Given_ = false, wordReported_ = false;
+};
+
 }  // namespace
 
 void HandleStraightMove(TBlock& b) {
-  ConversionState& s = b.state;
-  const double g = b.wordValue;
-  double moveRate = g != 0.0 ? s.feedRate : s.rapidFeedRate;  // mm/min
-  double nx = s.currentX, ny = s.currentY, nz = s.currentZ;
-  double na = s.currentA, nb = s.currentB, nc = s.currentC;
-  double nOutX = s.currentOutputX;
-  bool fGiven = false, g53Given = false;
-  // Segment lines of an arc are millimetres already.
-  const double u = b.segmentLine ? 1.0 : (s.unitsAreInches ? 25.4 : 1.0);
-  const double k = s.mmPerDegree;
-  const bool inc = s.incrementalDistance;
-
-  double* rotary = nullptr;
-  double rotaryBefore = 0.0;
-  switch (s.rotaryAxis) {
-    case kAxisA: rotary = &na; rotaryBefore = s.currentA; break;
-    case kAxisB: rotary = &nb; rotaryBefore = s.currentB; break;
-    case kAxisC: rotary = &nc; rotaryBefore = s.currentC; break;
-    default: break;
-  }
-  // A value that does not fit a double is reported (once per word) and
-  // left out.
-  bool wordReported = false;
-  auto set = [&](double& target, double value, char letter) {
-    if (std::isfinite(value)) {
-      target = value;
-    } else if (!wordReported) {
-      wordReported = true;
-      UsableValue(b, letter, value);
-    }
-  };
-  auto setRotary = [&](double v, char letter) {
-    if (rotary) set(*rotary, inc ? v * u / k + rotaryBefore : v * u / k, letter);
-  };
-
+  TStraightMove move(b, b.wordValue);
   // Blanks before the first word are skipped like those between words, so
   // "G00  X-75." keeps its X.
   b.TrimRest();
   while (!b.RestEmpty()) {
     const char letter = b.FirstChar();
     if (!IsMoveLetter(letter) && !b.RestStartsWith("G53")) break;
-    const double v = b.TakeWord(letter);
-    wordReported = false;
-    switch (letter) {
-      case 'A': b.errors.Append(etAAxisInput); break;
-      case 'B': b.errors.Append(etBAxisInput); break;
-      case 'C': b.errors.Append(etCAxisInput); break;
-      case 'F':
-        if (UsableValue(b, 'F', v * u)) {
-          moveRate = v * u;
-          fGiven = true;
-        }
-        break;
-      case 'G': g53Given = true; break;
-      case 'X':
-        if (s.wrappedAxis == kAxisX) {
-          setRotary(v, 'X');
-          set(nx, inc ? v * u + s.currentX : v * u, 'X');
-        } else if (s.wrappedAxis == kAxisY) {
-          set(nx, inc ? v * u + s.currentX : v * u, 'X');
-          set(nOutX, inc ? v * u + s.currentOutputX : v * u, 'X');
-        }
-        break;
-      case 'Y':
-        if (s.wrappedAxis == kAxisX) {
-          set(ny, inc ? v * u + s.currentY : v * u, 'Y');
-          set(nOutX, inc ? v * u + s.currentOutputX : v * u, 'Y');
-        } else if (s.wrappedAxis == kAxisY) {
-          setRotary(v, 'Y');
-          set(ny, inc ? v * u + s.currentY : v * u, 'Y');
-        }
-        break;
-      case 'Z':
-        // Input Z to output Z keeps the height above the centreline.
-        set(nz, inc ? v * u + s.currentZ : v * u + s.outputAxisZ - s.inputAxisZ, 'Z');
-        break;
-      default: break;
-    }
+    move.Apply(letter, b.TakeWord(letter));
     b.TrimRest();
   }
+  move.Finish();
+}
 
-  // Degrees are timed as if they travelled at the rate of millimetres.
-  const double dx = nx - s.currentX, dy = ny - s.currentY, dz = nz - s.currentZ;
-  const double da = na - s.currentA, db = nb - s.currentB, dc = nc - s.currentC;
-  // hypot: coordinates whose squares overflow still give a finite length.
-  const double linear = std::hypot(dx, dy, dz);
-  const double turned = std::hypot(da, db, dc);
-  double duration = 0.0;
-  if (moveRate != 0.0) {
-    duration = linear * 60.0 / moveRate;
-    if (turned > linear) duration = turned * 60.0 / moveRate;
-  }
-  if (s.firstMove) {
-    s.firstMove = false;
-  } else {
-    AddRunningTime(s, duration);
-  }
-
-  std::string& out = b.outputLine;
-  out += 'G';
-  AppendGeneral(out, g);
-  out += ' ';
-  if (fGiven) {
-    out += 'F';
-    AppendGeneral(out, moveRate);
-    out += ' ';
-  }
-  if (g53Given) out += "G53 ";
-  AppendAxis(out, 'X', nOutX, s.currentOutputX, inc);
-  AppendAxis(out, 'Z', nz, s.currentZ, inc);
-  AppendAxis(out, 'A', na, s.currentA, inc);
-  AppendAxis(out, 'B', nb, s.currentB, inc);
-  AppendAxis(out, 'C', nc, s.currentC, inc);
-
-  s.currentX = nx;
-  s.currentY = ny;
-  s.currentZ = nz;
-  s.currentA = na;
-  s.currentB = nb;
-  s.currentC = nc;
-  s.currentOutputX = nOutX;
-  // An F word is modal only in a block numbered exactly G1.
-  if (g == 1.0 && fGiven && moveRate != s.feedRate) s.feedRate = moveRate;
-  if (moveRate > s.rapidFeedRate) s.rapidFeedRate = moveRate;
+// The same as reading the segment's line "G1 X.. Y.. [Z..] [A..] [B..]
+// [C..] [G53]": its values are those that line's 4-decimal texts read back.
+void ReadSegmentMove(TBlock& b, const TSegmentMove& m) {
+  b.outputLine.clear();
+  b.wordLetter = 'G';
+  b.wordValue = 1.0;
+  TStraightMove move(b, 1.0);
+  move.Apply('X', m.x);
+  move.Apply('Y', m.y);
+  if (m.hasZ) move.Apply('Z', m.z);
+  if (m.hasA) move.Apply('A', m.a);
+  if (m.hasB) move.Apply('B', m.b);
+  if (m.hasC) move.Apply('C', m.c);
+  if (m.machineCoordinates) move.Apply('G', 53.0);
+  move.Finish();
+  FinishOutputLine(b);
 }
 
 }  // namespace torvel

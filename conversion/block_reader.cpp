@@ -94,6 +94,10 @@ void ReadBlock(TBlock& b, std::string_view line) {
     }
   }
   b.outputLine += semicolonComment;
+  FinishOutputLine(b);
+}
+
+void FinishOutputLine(TBlock& b) {
   // Trim in place: the output line keeps its buffer from line to line.
   std::string& out = b.outputLine;
   std::size_t end = out.size();

@@ -12,6 +12,9 @@ namespace torvel {
 // b.outputLine (empty when the line produced nothing).
 void ReadBlock(TBlock& b, std::string_view line);
 
+// Trims the finished output line in place.
+void FinishOutputLine(TBlock& b);
+
 // Position of the first ";" outside parentheses, or npos.
 std::size_t FindSemicolonComment(std::string_view line);
 

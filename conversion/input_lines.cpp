@@ -1,6 +1,9 @@
 #include "conversion/input_lines.h"
 
 #include <cstring>
+#include <utility>
+
+#include "conversion/text.h"
 
 namespace torvel {
 namespace {
@@ -43,9 +46,9 @@ bool InputLines::NextLoaded(std::string& line) {
   return true;
 }
 
-bool InputLines::Next(std::string& line, bool& inserted) {
+bool InputLines::Next(std::string& line, TSegmentMove& move, bool& inserted) {
   while (!pending_.empty()) {
-    if (pending_.back()->Next(line)) {
+    if (pending_.back()->Next(move)) {
       inserted = true;
       return true;
     }
@@ -53,6 +56,29 @@ bool InputLines::Next(std::string& line, bool& inserted) {
   }
   inserted = false;
   return NextLoaded(line);
+}
+
+bool InputLines::Next(std::string& line, bool& inserted) {
+  TSegmentMove move;
+  if (!Next(line, move, inserted)) return false;
+  if (inserted) line = SegmentLineText(move);
+  return true;
+}
+
+std::string SegmentLineText(const TSegmentMove& m) {
+  std::string line = "G1 X";
+  AppendFixed(line, m.x, 4);
+  line += " Y";
+  AppendFixed(line, m.y, 4);
+  const std::pair<bool, std::pair<const char*, double>> optional[] = {
+      {m.hasZ, {" Z", m.z}}, {m.hasA, {" A", m.a}}, {m.hasB, {" B", m.b}}, {m.hasC, {" C", m.c}}};
+  for (const auto& [given, word] : optional) {
+    if (!given) continue;
+    line += word.first;
+    AppendFixed(line, word.second, 4);
+  }
+  if (m.machineCoordinates) line += " G53";
+  return line;
 }
 
 void InputLines::InsertAfterCurrent(std::unique_ptr<TLineSource> source, std::size_t count) {

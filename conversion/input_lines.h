@@ -14,12 +14,24 @@
 
 namespace torvel {
 
+// One line an arc inserts: "G1 X.. Y.." and the optional words, held as
+// the values its 4-decimal texts read back as, so the line need not be
+// written out and read again.
+struct TSegmentMove {
+  double x = 0, y = 0, z = 0, a = 0, b = 0, c = 0;
+  bool hasZ = false, hasA = false, hasB = false, hasC = false;
+  bool machineCoordinates = false;  // ends with G53
+};
+
+// The segment's line as text, as the block reader would read it.
+std::string SegmentLineText(const TSegmentMove& move);
+
 // Produces inserted lines one at a time, in order.
 class TLineSource {
  public:
   virtual ~TLineSource() = default;
-  // Writes the next line into `line`; false when there is none left.
-  virtual bool Next(std::string& line) = 0;
+  // Fills the next segment; false when there is none left.
+  virtual bool Next(TSegmentMove& move) = 0;
 };
 
 class InputLines {
@@ -38,6 +50,8 @@ class InputLines {
   // The next line in reading order. `inserted` tells a line inserted by an
   // arc from a line of the program. False at the end.
   bool Next(std::string& line, bool& inserted);
+  // The same, but an inserted line comes as its segment in `move`.
+  bool Next(std::string& line, TSegmentMove& move, bool& inserted);
 
   // Inserts `count` lines right after the line last read, ahead of any
   // lines inserted earlier that are still unread.

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "codes/handlers.h"
 #include "conversion/block_reader.h"
 #include "conversion/file_io.h"
 #include "conversion/header.h"
@@ -102,11 +103,16 @@ void ConvertInput(InputLines& input, const RunSettings& settings, TConversion& o
   out.header = HeaderLines(out.state);
   TBlock block(out.state, out.errors, input);
   std::string line;
+  TSegmentMove segment;
   bool inserted = false;
-  for (std::size_t lineIndex = 0; input.Next(line, inserted); ++lineIndex) {
+  for (std::size_t lineIndex = 0; input.Next(line, segment, inserted); ++lineIndex) {
     if (lineIndex % 1000 == 0 && progress) progress(lineIndex, input.Count());
     block.segmentLine = inserted;
-    ReadBlock(block, line);
+    if (inserted) {
+      ReadSegmentMove(block, segment);
+    } else {
+      ReadBlock(block, line);
+    }
     if (!block.outputLine.empty()) {
       block.outputLine += "\r\n";
       body.Append(block.outputLine);

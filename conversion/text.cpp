@@ -368,6 +368,20 @@ void AppendFixed(std::string& out, double value, int decimals) {
   }
 }
 
+double RoundTripFixed(double value, int decimals) {
+  static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+  std::uint64_t rounded = 0;
+  if (std::isfinite(value) && RoundScaled(value, decimals, rounded)) {
+    // The text has at most 15 significant digits: ParseNumber divides the
+    // whole number by the power of ten, and so does this.
+    const double magnitude = static_cast<double>(rounded) / kPow10[decimals];
+    return rounded != 0 && value < 0 ? -magnitude : magnitude;
+  }
+  std::string text;
+  AppendFixed(text, value, decimals);
+  return ParseNumber(text, 0.0);
+}
+
 std::string FormatFixed(double value, int decimals) {
   std::string s;
   AppendFixed(s, value, decimals);

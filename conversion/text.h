@@ -22,6 +22,8 @@ bool IsNumberText(std::string_view text);
 // significant digits, never writes "-0". Values of 1e15 and above are
 // written as FormatGeneral writes them.
 std::string FormatFixed(double value, int decimals);
+// What ParseNumber reads back from FormatFixed(value, decimals).
+double RoundTripFixed(double value, int decimals);
 void AppendFixed(std::string& out, double value, int decimals);
 
 // Shortest text of at most 15 significant digits; exponent form ("1E-5",

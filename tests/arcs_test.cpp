@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "conversion/block_reader.h"
 #include "conversion/text.h"
@@ -245,6 +246,69 @@ TEST(ArcPrograms, SegmentLinesAreMillimetresAndTheRestInches) {
       "G1 X25.4000",           // X1 inches again
   };
   EXPECT_EQ(lines, expected);
+}
+
+}  // namespace
+}  // namespace torvel
+
+namespace torvel {
+namespace {
+
+// The run takes an arc's segments without writing their lines out; reading
+// the lines themselves must give the same output, byte for byte.
+TEST(ArcPrograms, SegmentsAsValuesEqualSegmentsAsLines) {
+  std::mt19937 rng(2024);
+  std::uniform_real_distribution<double> coord(-60.0, 60.0), small(-3.0, 3.0);
+  auto num = [&](double v) { return FormatFixed(v, 3); };
+  std::string program = "G21 G90 G17\nG0 X0 Y0 Z1\nG1 Z-1 F400\n";
+  for (int i = 0; i < 400; ++i) {
+    switch (i % 40) {
+      case 10: program += "G91\n"; break;
+      case 15: program += "G90\n"; break;
+      case 20: program += "G20\n"; break;
+      case 25: program += "G21\n"; break;
+      case 30: program += "G91.1\n"; break;
+      case 35: program += "G90.1\n"; break;
+      default: break;
+    }
+    const bool relative = (i % 40) >= 30 && (i % 40) < 35;
+    std::string arc = (rng() % 2 ? "G2" : "G3");
+    arc += " X" + num(coord(rng) / 4) + " Y" + num(coord(rng) / 4);
+    arc += " I" + num(relative ? small(rng) : coord(rng) / 4);
+    arc += " J" + num(relative ? small(rng) : coord(rng) / 4);
+    if (rng() % 3 == 0) arc += " Z" + num(small(rng));
+    if (rng() % 7 == 0) arc += " A" + num(coord(rng));
+    if (rng() % 11 == 0) arc += " G53";
+    if (rng() % 5 == 0) arc += " F" + std::to_string(100 + rng() % 900);
+    program += arc + "\n";
+    if (rng() % 4 == 0) program += "G1 X" + num(coord(rng)) + "\n";
+  }
+  for (const char* wrap : {"X", "Y"}) {
+    SCOPED_TRACE(wrap);
+    RunSettings s = test::ExampleSettings();
+    s.wrappedAxisIndex = *wrap == 'X' ? 0 : 1;
+    s.maxSegment = "0.7";
+    s.maxAngle = "7";
+    s.surfaceZ = "12.5";
+    const TConversion fast = ConvertText(program, s);
+
+    InputLines input{std::string(program)};
+    input.NormaliseWhenRead();
+    ConversionState state = InitialiseState(s);
+    ErrorList errors;
+    TBlock block(state, errors, input);
+    std::string body, line;
+    bool inserted = false;
+    while (input.Next(line, inserted)) {
+      block.segmentLine = inserted;
+      ReadBlock(block, line);
+      if (!block.outputLine.empty()) body += block.outputLine + "\r\n";
+    }
+    EXPECT_GT(body.size(), 100000u);
+    EXPECT_TRUE(fast.body == body);
+    EXPECT_EQ(fast.state.runningTime, state.runningTime);
+    EXPECT_EQ(fast.errors.Count(), errors.Count());
+  }
 }
 
 }  // namespace

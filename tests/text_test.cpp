@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <algorithm>
@@ -197,6 +198,35 @@ TEST(FormatFixed, MatchesTheDigitRuleOnManyValues) {
       ASSERT_EQ(FormatFixed(v, 4), ReferenceFixed(v, 4)) << std::setprecision(17) << v;
       ASSERT_EQ(FormatFixed(v, 2), ReferenceFixed(v, 2)) << std::setprecision(17) << v;
     }
+  }
+}
+
+TEST(RoundTripFixed, IsWhatTheTextReadsBackAs) {
+  std::mt19937_64 rng(99);
+  std::uniform_real_distribution<double> unit(-1.0, 1.0);
+  for (double scale : {1e-4, 1.0, 500.0, 1e6, 1e10, 1e14, 1e16}) {
+    for (int i = 0; i < 20000; ++i) {
+      const double v = unit(rng) * scale;
+      ASSERT_EQ(RoundTripFixed(v, 4), ParseNumber(FormatFixed(v, 4), 0.0))
+          << std::setprecision(17) << v;
+    }
+  }
+}
+
+TEST(ParseNumber, ShortDecimalsMatchFromChars) {
+  std::mt19937_64 rng(5);
+  for (int i = 0; i < 200000; ++i) {
+    std::string text = (rng() % 2) ? "-" : "";
+    const int intDigits = 1 + static_cast<int>(rng() % 8);
+    const int fracDigits = static_cast<int>(rng() % 9);
+    for (int d = 0; d < intDigits; ++d) text += static_cast<char>('0' + rng() % 10);
+    if (fracDigits > 0) {
+      text += '.';
+      for (int d = 0; d < fracDigits; ++d) text += static_cast<char>('0' + rng() % 10);
+    }
+    double expected = 0;
+    std::from_chars(text.data(), text.data() + text.size(), expected);
+    ASSERT_EQ(ParseNumber(text, 7.0), expected) << text;
   }
 }
 
