@@ -17,12 +17,8 @@
 namespace torvel {
 namespace {
 
-// Y wrapped onto A, so that an X word is written as X.
-RunSettings YWrapped() {
-  RunSettings s = test::ExampleSettings();
-  s.wrappedAxisIndex = 1;
-  return s;
-}
+using test::Entries;
+using test::YWrapped;
 
 // Reads lines through the block reader as they stand (no normalisation).
 struct Reader {
@@ -44,12 +40,6 @@ struct Reader {
   InputLines input;
   TBlock block;
 };
-
-std::vector<TErrorType> Entries(const ErrorList& list) {
-  std::vector<TErrorType> entries;
-  for (std::size_t i = 0; i < list.Count(); ++i) entries.push_back(list.At(i));
-  return entries;
-}
 
 TEST(ReadBlock, OutputLinePerInput) {
   struct Row {

@@ -10,18 +10,8 @@
 namespace torvel {
 namespace {
 
-// Y wrapped onto A, so that an X word of a move is written as X.
-RunSettings YWrapped() {
-  RunSettings s = test::ExampleSettings();
-  s.wrappedAxisIndex = 1;
-  return s;
-}
-
-std::vector<TErrorType> Entries(const ErrorList& list) {
-  std::vector<TErrorType> entries;
-  for (std::size_t i = 0; i < list.Count(); ++i) entries.push_back(list.At(i));
-  return entries;
-}
+using test::Entries;
+using test::YWrapped;
 
 struct TextRow {
   const char* program;

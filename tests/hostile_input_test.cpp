@@ -12,17 +12,12 @@ namespace torvel {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Entries;
 
 bool HasNonNumber(const std::string& text) {
   for (const char* bad : {"nan", "NAN", "inf", "INF", "NaN", "Inf"})
     if (text.find(bad) != std::string::npos) return true;
   return false;
-}
-
-std::vector<TErrorType> Entries(const ErrorList& errors) {
-  std::vector<TErrorType> v;
-  for (std::size_t i = 0; i < errors.Count(); ++i) v.push_back(errors.At(i));
-  return v;
 }
 
 // 10^exponent written out in digits: G code has no exponent form, since

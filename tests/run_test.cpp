@@ -11,28 +11,8 @@ namespace {
 using test::RecordingHost;
 using test::TempDir;
 
-const char kCredit[] = "(Wrapping a flat toolpath around a rotary axis - torvel)";
-
-// The complete worked example: six input lines, sixteen output lines.
-const char kExampleInput[] = "%\nG21 G90\nG0 X0 Y0 Z5\nG1 Z-1 F300\nG1 X10\nM30\n";
-std::string ExampleOutput() {
-  return std::string("(G Code Wrapped by the Quennow GCodeTorvel Program.)\r\n") + kCredit +
-         "\r\n"
-         "(Max Straight segment length = 1.0000mm)\r\n"
-         "(Max arc angle of segment around centre = 10.0000degrees)\r\n"
-         "(Note: All dimensions are converted to mm)\r\n"
-         "(Total Running Time minimum = 16.48 Seconds. )\r\n"
-         "(Original file Axis height Z = 0.0000)\r\n"
-         "(Original file Nominal Work height Z = 7.5000)\r\n"
-         "(This file Axis height Z = 0.0000)\r\n"
-         "(X axis is wrapped...)\r\n"
-         "(...onto the A axis)\r\n"
-         "G21 G90\r\n"
-         "G0 X0.0000 Z5.0000 A0.0000\r\n"
-         "G1 F300 Z-1.0000\r\n"
-         "G1 A76.3944\r\n"
-         "M30\r\n";
-}
+using test::ExampleOutput;
+constexpr const char* kExampleInput = test::kExampleProgram;
 
 struct RunFiles {
   TempDir dir;

@@ -28,6 +28,43 @@ inline RunSettings ExampleSettings() {
   return s;
 }
 
+// Y wrapped onto A, so that an X word of a move is written as X.
+inline RunSettings YWrapped() {
+  RunSettings s = ExampleSettings();
+  s.wrappedAxisIndex = 1;
+  return s;
+}
+
+// The worked example under ExampleSettings: six input lines, sixteen
+// output lines.
+constexpr char kExampleProgram[] = "%\nG21 G90\nG0 X0 Y0 Z5\nG1 Z-1 F300\nG1 X10\nM30\n";
+inline std::string ExampleOutput() {
+  // 6 mm of Z at 300 mm/min is 1.2 s; 10 mm of X turns 76.39437 degrees,
+  // more than its 10 mm, timed as 15.28 s: 16.48 s in all.
+  return "(G Code Wrapped by the Quennow GCodeTorvel Program.)\r\n"
+         "(Wrapping a flat toolpath around a rotary axis - torvel)\r\n"
+         "(Max Straight segment length = 1.0000mm)\r\n"
+         "(Max arc angle of segment around centre = 10.0000degrees)\r\n"
+         "(Note: All dimensions are converted to mm)\r\n"
+         "(Total Running Time minimum = 16.48 Seconds. )\r\n"
+         "(Original file Axis height Z = 0.0000)\r\n"
+         "(Original file Nominal Work height Z = 7.5000)\r\n"
+         "(This file Axis height Z = 0.0000)\r\n"
+         "(X axis is wrapped...)\r\n"
+         "(...onto the A axis)\r\n"
+         "G21 G90\r\n"
+         "G0 X0.0000 Z5.0000 A0.0000\r\n"
+         "G1 F300 Z-1.0000\r\n"
+         "G1 A76.3944\r\n"
+         "M30\r\n";
+}
+
+inline std::vector<TErrorType> Entries(const ErrorList& list) {
+  std::vector<TErrorType> entries;
+  for (std::size_t i = 0; i < list.Count(); ++i) entries.push_back(list.At(i));
+  return entries;
+}
+
 // The output lines after the eleven header lines, split at CR LF.
 inline std::vector<std::string> BodyLines(const std::string& body) {
   std::vector<std::string> lines;

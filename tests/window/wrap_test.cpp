@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "fake_platform.h"
+#include "tests/test_support.h"
 
 namespace torvel {
 namespace {
@@ -127,31 +128,13 @@ TEST_F(Wrap, ValidationStopsTheRunWithItsMessage) {
 }
 
 TEST_F(Wrap, CompleteRunWritesTheOutputAndEndsFinished) {
-  folder.Write("in.nc", "%\nG21 G90\nG0 X0 Y0 Z5\nG1 Z-1 F300\nG1 X10\nM30\n");
+  folder.Write("in.nc", test::kExampleProgram);
   UseFiles(folder.File("in.nc"), folder.File("in Wrapped.nc"));
   form->WrapButton->click();
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(form->Label3->text(), "Finished");
   EXPECT_EQ(EnabledCount(RunControls(*form)), 9);
-  // 6 mm of Z at 300 mm/min is 1.2 s; 10 mm of X turns 76.39437 degrees,
-  // more than its 10 mm, timed as 15.28 s: 16.48 s in all.
-  EXPECT_EQ(folder.Read("in Wrapped.nc"),
-            "(G Code Wrapped by the Quennow GCodeTorvel Program.)\r\n"
-            "(Wrapping a flat toolpath around a rotary axis - torvel)\r\n"
-            "(Max Straight segment length = 1.0000mm)\r\n"
-            "(Max arc angle of segment around centre = 10.0000degrees)\r\n"
-            "(Note: All dimensions are converted to mm)\r\n"
-            "(Total Running Time minimum = 16.48 Seconds. )\r\n"
-            "(Original file Axis height Z = 0.0000)\r\n"
-            "(Original file Nominal Work height Z = 7.5000)\r\n"
-            "(This file Axis height Z = 0.0000)\r\n"
-            "(X axis is wrapped...)\r\n"
-            "(...onto the A axis)\r\n"
-            "G21 G90\r\n"
-            "G0 X0.0000 Z5.0000 A0.0000\r\n"
-            "G1 F300 Z-1.0000\r\n"
-            "G1 A76.3944\r\n"
-            "M30\r\n");
+  EXPECT_EQ(folder.Read("in Wrapped.nc"), test::ExampleOutput());
 }
 
 TEST_F(Wrap, SurfaceBelowTheAxisOnlyWarns) {
