@@ -34,26 +34,6 @@ class TFileCloser {
 
 }  // namespace
 
-std::vector<std::string> SplitLines(std::string_view text) {
-  const std::size_t nul = text.find('\0');
-  if (nul != std::string_view::npos) text = text.substr(0, nul);
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      lines.emplace_back(text.substr(start));
-      break;
-    }
-    lines.emplace_back(text.substr(start, end - start));
-    if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
-    start = end + 1;
-  }
-  return lines;
-}
-
-std::vector<std::string> LoadLines(const std::string& path) { return SplitLines(LoadText(path)); }
-
 std::string LoadText(const std::string& path) {
   std::error_code ec;
   if (fs::is_directory(path, ec)) {

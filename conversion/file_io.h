@@ -16,11 +16,6 @@ class TFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Splits text into lines at CR, LF or CRLF; a line end at the very end adds
-// no empty line; a NUL ends the text.
-std::vector<std::string> SplitLines(std::string_view text);
-
-std::vector<std::string> LoadLines(const std::string& path);
 // The whole file as it stands.
 std::string LoadText(const std::string& path);
 

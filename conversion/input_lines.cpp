@@ -65,6 +65,15 @@ bool InputLines::Next(std::string& line, bool& inserted) {
   return true;
 }
 
+std::vector<std::string> SplitLines(std::string_view text) {
+  InputLines input{std::string(text)};
+  std::vector<std::string> lines;
+  std::string line;
+  bool inserted = false;
+  while (input.Next(line, inserted)) lines.push_back(line);
+  return lines;
+}
+
 std::string SegmentLineText(const TSegmentMove& m) {
   std::string line = "G1 X";
   AppendFixed(line, m.x, 4);

@@ -34,6 +34,9 @@ class TLineSource {
   virtual bool Next(TSegmentMove& move) = 0;
 };
 
+// The lines of a text by the rule InputLines reads them with.
+std::vector<std::string> SplitLines(std::string_view text);
+
 class InputLines {
  public:
   InputLines() = default;

@@ -40,21 +40,6 @@ std::string SeparateWords(std::string_view line) {
   return out;
 }
 
-std::string MaskComments(std::string_view line) {
-  std::string masked(line);
-  std::size_t i = 0;
-  while (i < masked.size()) {
-    if (masked[i] == '(') {
-      while (i < masked.size() && masked[i] != ')') masked[i++] = ' ';
-      if (i < masked.size()) masked[i++] = ' ';
-    } else if (masked[i] == ';') {
-      while (i < masked.size()) masked[i++] = ' ';
-    } else {
-      ++i;
-    }
-  }
-  return masked;
-}
 
 // Walks the text outside comments: "(" to the next ")" (or the end) and
 // ";" to the end count as blanks. Calls visit(index, upper-cased char) for
@@ -76,6 +61,15 @@ void ForEachOutsideComments(std::string_view line, Visit visit) {
       ++i;
     }
   }
+}
+
+std::string MaskComments(std::string_view line) {
+  std::string masked(line.size(), ' ');
+  // A comment is visited once as a blank; everything else keeps its case.
+  ForEachOutsideComments(line, [&](std::size_t i, char u) {
+    if (u != ' ') masked[i] = line[i];
+  });
+  return masked;
 }
 
 void CarryMotion(std::string& line, TMotionCarry& carry) {

@@ -434,10 +434,4 @@ std::string_view TrimText(std::string_view text) {
   return text.substr(b, e - b);
 }
 
-std::string UpperCase(std::string_view text) {
-  std::string s(text);
-  for (char& c : s) c = UpperChar(c);
-  return s;
-}
-
 }  // namespace torvel

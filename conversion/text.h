@@ -47,7 +47,6 @@ std::string_view CharsAfter(std::string_view text, long n);
 std::string_view TrimText(std::string_view text);
 
 // Upper-cases the letters a to z only.
-std::string UpperCase(std::string_view text);
 inline char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 
 }  // namespace torvel

@@ -210,7 +210,7 @@ TEST(WrapRun, TwoRunsStartFromTheSameState) {
   EXPECT_EQ(second.errors.Count(), 2u);
 }
 
-TEST(LoadLines, LineEndsAndNul) {
+TEST(InputLines, LineEndsAndNul) {
   struct Row {
     const char* name;
     std::string text;
