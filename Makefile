@@ -43,6 +43,6 @@ fuzz:
 	  -DTORVEL_FUZZ=ON -DTORVEL_PARTS="" -DTORVEL_SANITIZE=address,undefined > /dev/null
 	@cmake --build build-fuzz -j $(JOBS) --target fuzz_run
 	@mkdir -p build-fuzz/corpus build-fuzz/findings
-	@build-fuzz/tests/fuzz/fuzz_run -max_total_time=$(FUZZ_SECONDS) -timeout=60 -rss_limit_mb=2048 \
+	@build-fuzz/tests/fuzz/fuzz_run -max_total_time=$(FUZZ_SECONDS) -timeout=120 -rss_limit_mb=2048 \
 	  -max_len=1024 -artifact_prefix=build-fuzz/findings/ -print_final_stats=1 \
 	  build-fuzz/corpus tests/fuzz/corpus
