@@ -104,3 +104,21 @@ TEST(Cli, ExitStatuses) {
 
 }  // namespace
 }  // namespace torvel
+
+namespace torvel {
+namespace {
+
+TEST(Cli, ProgressOnATerminalOnly) {
+  test::TempDir dir;
+  const std::string in = dir.File("p.nc");
+  test::WriteFile(in, "G0 X1\n");
+  std::ostringstream out, terminal, quiet;
+  EXPECT_EQ(RunCli({"torvel", in, dir.File("a.nc")}, out, terminal, true), kExitFinished);
+  EXPECT_NE(terminal.str().find("\r\033[KRunning through the file"), std::string::npos);
+  EXPECT_NE(terminal.str().find("\r\033[KLine 0 of 1"), std::string::npos);
+  EXPECT_EQ(RunCli({"torvel", in, dir.File("b.nc"), "-q"}, out, quiet, true), kExitFinished);
+  EXPECT_EQ(quiet.str(), "Finished\n");
+}
+
+}  // namespace
+}  // namespace torvel
