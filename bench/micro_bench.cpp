@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "conversion/block.h"
+#include "codes/handlers.h"
 #include "conversion/block_reader.h"
 #include "conversion/input_lines.h"
 #include "conversion/state.h"
@@ -125,15 +126,17 @@ BENCHMARK_CAPTURE(BM_ReadBlock, g1_xy_4_decimals, "G1 X0.0274 Y5.5226");
 void BM_ArcSegments(benchmark::State& st) {
   TRunFixture run("0.1", "1");
   std::string line;
+  TSegmentMove segment;
   bool inserted = false;
   std::int64_t segments = 0;
   for (auto _ : st) {
     run.state = run.start;
     run.block.segmentLine = false;
     ReadBlock(run.block, "G2 X10 Y5 I5 J5");
-    while (run.input.Next(line, inserted)) {
+    // As the run reads them: each segment as its values.
+    while (run.input.Next(line, segment, inserted)) {
       run.block.segmentLine = inserted;
-      ReadBlock(run.block, line);
+      ReadSegmentMove(run.block, segment);
       benchmark::DoNotOptimize(run.block.outputLine.data());
       ++segments;
     }
