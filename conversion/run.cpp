@@ -85,15 +85,16 @@ class TControlsGuard {
 
 }  // namespace
 
-std::string TConversion::Text() const {
+std::string TConversion::HeaderText() const {
   std::string text;
   for (const std::string& h : header) {
     text += h;
     text += "\r\n";
   }
-  text += body;
   return text;
 }
+
+std::string TConversion::Text() const { return HeaderText() + body; }
 
 void ConvertInput(InputLines& input, const RunSettings& settings, TConversion& out,
                   TOutputSpool& body,
@@ -152,17 +153,10 @@ TRunResult WrapRun(const RunSettings& settings, TRunHost& host, const TSave& sav
                    FormatInteger(static_cast<std::int64_t>(count)));
     host.Repaint(lineIndex % 10000 == 0 ? TRepaint::rpWindow : TRepaint::rpStatusLabel);
   });
-  ConversionState& state = out.state;
-  ErrorList& errors = out.errors;
 
   SetStatus(host, "Saving File", TRepaint::rpWindow);
   save(settings.outputFile, [&](const TWriteChunk& write) {
-    std::string head;
-    for (const std::string& h : out.header) {
-      head += h;
-      head += "\r\n";
-    }
-    write(head);
+    write(out.HeaderText());
     body.Replay(write);
   });
 
@@ -170,12 +164,12 @@ TRunResult WrapRun(const RunSettings& settings, TRunHost& host, const TSave& sav
   body.Clear();
 
   TRunResult result = TRunResult::rrFinished;
-  if (!state.unknownCodesFound) {
+  if (!out.state.unknownCodesFound) {
     host.SetStatus("Finished");
   } else {
     host.SetStatus("Unknown Codes encountered, please check file");
-    host.ShowErrorReport(BuildErrorReport(errors));
-    errors.Clear();
+    host.ShowErrorReport(BuildErrorReport(out.errors));
+    out.errors.Clear();
     result = TRunResult::rrUnknownCodes;
   }
   host.Repaint(TRepaint::rpWindow);

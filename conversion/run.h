@@ -47,6 +47,8 @@ struct TConversion {
   ConversionState state;
   ErrorList errors;
 
+  // The header lines, each ended with CR LF.
+  std::string HeaderText() const;
   // The whole output file.
   std::string Text() const;
 };
