@@ -194,3 +194,43 @@ TEST(RadiusArcs, RelativeCentresWithoutG911) {
 
 }  // namespace
 }  // namespace torvel
+
+namespace torvel {
+namespace {
+
+// In XZ and YZ an R arc is followed: its sweep shows in its time, 60
+// degrees of radius 10 for a positive R, 300 for a negative one.
+TEST(RadiusArcs, SignOfRInEveryPlane) {
+  struct Row {
+    const char* plane;
+    const char* start;
+    const char* arc;
+    double arcLength;
+  };
+  const double shortArc = 10 * kPi / 3, longArc = 50 * kPi / 3;
+  const Row rows[] = {
+      {"G18", "G0 X0 Z0", "G2 X10 Z0 R10 F600", shortArc},
+      {"G18", "G0 X0 Z0", "G3 X10 Z0 R10 F600", shortArc},
+      {"G18", "G0 X0 Z0", "G2 X10 Z0 R-10 F600", longArc},
+      {"G18", "G0 X0 Z0", "G3 X10 Z0 R-10 F600", longArc},
+      {"G19", "G0 Y0 Z0", "G2 Y10 Z0 R10 F600", shortArc},
+      {"G19", "G0 Y0 Z0", "G3 Y10 Z0 R-10 F600", longArc},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(std::string(r.plane) + " " + r.arc);
+    RunSettings s = test::YWrapped();
+    s.maxSegment = "100";
+    s.maxAngle = "90";
+    const TConversion c = ConvertText(std::string(r.plane) + "\n" + r.start + "\n" + r.arc, s);
+    EXPECT_NEAR(c.state.runningTime, r.arcLength * 60 / 600, 1e-9);
+    EXPECT_FALSE(c.state.unknownCodesFound);
+    if (std::string(r.plane) == "G19") {
+      EXPECT_NEAR(c.state.currentY, 10, 1e-9);
+    } else {
+      EXPECT_NEAR(c.state.currentX, 10, 1e-9);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace torvel
