@@ -118,7 +118,7 @@ bool EndOffCircle(const TArcBlock& arc, const TPlaneAxes& p) {
 }
 
 void ReportOffCircle(TBlock& b) {
-  AppendGComment(b, " end point off its circle");
+  AppendCodeComment(b, 'G', " end point off its circle");
   b.errors.Append(etArcGeometry);
   b.state.unknownCodesFound = true;
 }
@@ -188,7 +188,7 @@ void HandleArc(TBlock& b) {
   TPlaneAxes p{};
   if (!PlaneAxes(arc, s.workingPlane, p)) {
     s.unknownCodesFound = true;
-    AppendGComment(b, "");
+    AppendCodeComment(b, 'G', "");
     b.errors.Append(etUnknownPlane);
   } else {
     bool canFollow = true;

@@ -47,6 +47,9 @@ class TSegmentWalker {
     return end_;
   }
   double Angle() const { return angle_; }
+  const TArcBlock& Arc() const { return arc_; }
+  const TPlaneAxes& Axes() const { return p_; }
+  const TSteps& Steps() const { return st_; }
 
  private:
   const TArcBlock arc_;
@@ -62,41 +65,41 @@ class TSegmentWalker {
 class TSegmentLines : public TLineSource {
  public:
   TSegmentLines(const TArcBlock& arc, const TPlaneAxes& p, const TSteps& st, bool incremental)
-      : walker_(arc, p, st), arc_(arc), p_(p), st_(st), incremental_(incremental) {}
+      : walker_(arc, p, st), incremental_(incremental) {}
 
   bool Next(TSegmentMove& m) override {
     if (walker_.Done()) return false;
     const TSegmentEnd& e = walker_.Next();
+    const TArcBlock& arc = walker_.Arc();
+    const TPlaneAxes& p = walker_.Axes();
+    const TSteps& st = walker_.Steps();
     double x = e.u, y = e.v, z = e.l, a = e.a, b = e.b, c = e.c;
     if (incremental_) {
-      const double previous = walker_.Angle() - st_.angle;
-      x = e.u - (p_.cu + arc_.radius * std::cos(previous));
-      y = e.v - (p_.cv + arc_.radius * std::sin(previous));
-      z = st_.linear;
-      a = st_.a;
-      b = st_.b;
-      c = st_.c;
+      const double previous = walker_.Angle() - st.angle;
+      x = e.u - (p.cu + arc.radius * std::cos(previous));
+      y = e.v - (p.cv + arc.radius * std::sin(previous));
+      z = st.linear;
+      a = st.a;
+      b = st.b;
+      c = st.c;
     }
     // The values its line's texts would be read back as.
     m.x = RoundTripFixed(x, 4);
     m.y = RoundTripFixed(y, 4);
-    m.hasZ = st_.linear != 0.0;
-    m.hasA = st_.a != 0.0;
-    m.hasB = st_.b != 0.0;
-    m.hasC = st_.c != 0.0;
+    m.hasZ = st.linear != 0.0;
+    m.hasA = st.a != 0.0;
+    m.hasB = st.b != 0.0;
+    m.hasC = st.c != 0.0;
     m.z = m.hasZ ? RoundTripFixed(z, 4) : 0.0;
     m.a = m.hasA ? RoundTripFixed(a, 4) : 0.0;
     m.b = m.hasB ? RoundTripFixed(b, 4) : 0.0;
     m.c = m.hasC ? RoundTripFixed(c, 4) : 0.0;
-    m.machineCoordinates = arc_.machineCoordinates;
+    m.machineCoordinates = arc.machineCoordinates;
     return true;
   }
 
  private:
   TSegmentWalker walker_;
-  const TArcBlock arc_;
-  const TPlaneAxes p_;
-  const TSteps st_;
   const bool incremental_;
 };
 

@@ -36,8 +36,9 @@ void TakeOwnedWords(TBlock& b, std::string_view letters, Take take) {
 // problem flag) and the caller leaves the word out.
 bool UsableValue(TBlock& b, char letter, double value);
 
-// Writes "\n(G<number><suffix>)\n " so that the note stands on its own line.
-void AppendGComment(TBlock& b, std::string_view suffix);
+// Writes "\n(<letter><number><suffix>)\n " so that the note stands on its
+// own line: the word's value as read, for an unlisted or unusable code.
+void AppendCodeComment(TBlock& b, char letter, std::string_view suffix);
 
 // G0, G1 and every line an arc inserts.
 void HandleStraightMove(TBlock& b);

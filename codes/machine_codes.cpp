@@ -31,9 +31,7 @@ void HandleMWord(TBlock& b) {
     return;
   }
   // An unlisted code stands as a comment on a line of its own.
-  b.outputLine += "\n(M";
-  AppendGeneral(b.outputLine, b.wordValue);
-  b.outputLine += ")\n ";
+  AppendCodeComment(b, 'M', "");
   b.state.unknownCodesFound = true;
   b.errors.Append(etUnknownMCode);
 }

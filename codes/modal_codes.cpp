@@ -23,8 +23,9 @@ bool UsableValue(TBlock& b, char letter, double value) {
   return false;
 }
 
-void AppendGComment(TBlock& b, std::string_view suffix) {
-  b.outputLine += "\n(G";
+void AppendCodeComment(TBlock& b, char letter, std::string_view suffix) {
+  b.outputLine += "\n(";
+  b.outputLine += letter;
   AppendGeneral(b.outputLine, b.wordValue);
   b.outputLine += suffix;
   b.outputLine += ")\n ";
@@ -39,7 +40,7 @@ void HandleCodeNumber(TBlock& b) {
 }
 
 void HandleUnknownG(TBlock& b) {
-  AppendGComment(b, "");
+  AppendCodeComment(b, 'G', "");
   b.errors.Append(etUnknownGCode);
   b.state.unknownCodesFound = true;
 }

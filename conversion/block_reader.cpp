@@ -49,14 +49,16 @@ void ReadWord(TBlock& b) {
       AppendGeneral(b.outputLine, b.wordValue);
       b.outputLine += ' ';
       break;
-    case 'F':
-      if (!UsableValue(b, 'F', b.wordValue * (s.unitsAreInches ? 25.4 : 1.0))) break;
-      s.feedRate = b.wordValue * (s.unitsAreInches ? 25.4 : 1.0);  // mm/min
+    case 'F': {
+      const double rate = b.wordValue * (s.unitsAreInches ? 25.4 : 1.0);  // mm/min
+      if (!UsableValue(b, 'F', rate)) break;
+      s.feedRate = rate;
       b.outputLine += 'F';
       AppendGeneral(b.outputLine, s.feedRate);
       b.outputLine += ' ';
       if (s.feedRate > s.rapidFeedRate) s.rapidFeedRate = s.feedRate;
       break;
+    }
     case 'G': GHandlerFor(TruncToInt(b.wordValue))(b); break;
     case 'M': HandleMWord(b); break;
     case 'N':

@@ -10,6 +10,10 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Every power of ten a double holds exactly.
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 // The strict number grammar. Builds a canonical text for from_chars, which
 // never consults the locale and rejects "inf", "nan" and hex by itself.
 bool ConvertStrict(std::string_view t, double& result) {
@@ -17,9 +21,6 @@ bool ConvertStrict(std::string_view t, double& result) {
   // digits make an exact integer and a power of ten up to 10^22 is exact,
   // so one division rounds correctly; longer texts go to from_chars.
   {
-    static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     const char* p = t.data();
     const char* const end = p + t.size();
     const bool negative = p < end && *p == '-';
@@ -304,7 +305,6 @@ std::string FormatGeneral(double value) {
 // zero can only give the nearest whole number. False when it is too close
 // to tell or too large for 15 digits.
 bool RoundScaled(double value, int decimals, std::uint64_t& rounded) {
-  static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
   if (decimals < 0 || decimals > 9) return false;
   const double scaled = std::fabs(value) * kPow10[decimals];
   if (!(scaled < 1e13)) return false;
@@ -369,7 +369,6 @@ void AppendFixed(std::string& out, double value, int decimals) {
 }
 
 double RoundTripFixed(double value, int decimals) {
-  static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
   std::uint64_t rounded = 0;
   if (std::isfinite(value) && RoundScaled(value, decimals, rounded)) {
     // The text has at most 15 significant digits: ParseNumber divides the
